@@ -9,7 +9,7 @@ namespace varnel::cli {
 // A small option reader: positional arguments, "--flag" switches and "--name VALUE" options
 // (an option may repeat and may take more than one value, as "--text N TEXT").
 class CliArgs {
-public:
+  public:
     explicit CliArgs(std::vector<std::string> args) : args_(std::move(args)) {}
 
     // Removes and returns the next n values after the first occurrence of --name, or nothing
@@ -22,7 +22,7 @@ public:
 
     const std::string& error() const { return error_; }
 
-private:
+  private:
     std::vector<std::string> args_;
     std::string error_;
 };

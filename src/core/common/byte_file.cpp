@@ -66,7 +66,9 @@ bool writeFileAtomically(const std::filesystem::path& path, const ByteVector& by
     return ok;
 }
 
-void appendU8(ByteVector& out, std::uint8_t v) { out.push_back(v); }
+void appendU8(ByteVector& out, std::uint8_t v) {
+    out.push_back(v);
+}
 
 void appendI32(ByteVector& out, std::int32_t v) {
     auto u = static_cast<std::uint32_t>(v);

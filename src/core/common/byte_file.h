@@ -23,7 +23,7 @@ void appendI32(ByteVector& out, std::int32_t v);
 void appendBytes(ByteVector& out, const std::string& bytes);
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(const ByteVector& bytes) : bytes_(bytes) {}
 
     bool atEnd() const { return pos_ >= bytes_.size(); }
@@ -36,7 +36,7 @@ public:
     // Exactly n bytes, or nothing (the position then stands at the end).
     std::optional<std::string> bytes(std::size_t n);
 
-private:
+  private:
     const ByteVector& bytes_;
     std::size_t pos_ = 0;
 };

@@ -11,7 +11,7 @@ namespace varnel {
 // Records every box that would be shown; confirmations are answered from a queue (OK when empty
 // unless told otherwise).  Used by tests and by batch tools.
 class RecordingPrompt : public UserPrompt {
-public:
+  public:
     void message(const std::string& text) override { messages.push_back(text); }
     bool confirm(const std::string& text) override {
         questions.push_back(text);

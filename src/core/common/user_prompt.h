@@ -7,7 +7,7 @@ namespace varnel {
 // The user's side of an operation: what a desktop program shows in modal boxes.
 // The editor shows real boxes, the command-line tool prints, tests record.
 class UserPrompt {
-public:
+  public:
     virtual ~UserPrompt() = default;
 
     // A box with one text and an OK button.

@@ -16,9 +16,13 @@ void BadgeProject::applyNewDefaults() {
     modified = false;
 }
 
-std::uint8_t pictureFlagOf(int slot) { return slot == 7 ? kPictureFlagSlot7 : kPictureFlagSlot8; }
+std::uint8_t pictureFlagOf(int slot) {
+    return slot == 7 ? kPictureFlagSlot7 : kPictureFlagSlot8;
+}
 
-bool BadgeProject::holdsPicture(int slot) const { return (pictureFlags & pictureFlagOf(slot)) != 0; }
+bool BadgeProject::holdsPicture(int slot) const {
+    return (pictureFlags & pictureFlagOf(slot)) != 0;
+}
 
 void BadgeProject::setPicture(int slot, SlotPicture picture) {
     pictures.at(static_cast<std::size_t>(slot - 7)) = std::move(picture);

@@ -2,8 +2,7 @@
 
 namespace varnel {
 
-std::optional<std::size_t> insertCode(std::string& text, std::size_t caret,
-                                      std::string_view code) {
+std::optional<std::size_t> insertCode(std::string& text, std::size_t caret, std::string_view code) {
     std::size_t zero = code.find('\0');
     if (zero != std::string_view::npos) {
         code = code.substr(0, zero);

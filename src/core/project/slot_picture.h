@@ -9,7 +9,7 @@ namespace varnel {
 // documents store them.  Pictures made by a load are 16 rows high and use only kLit and kOff;
 // a document can bring other heights and colours.
 class SlotPicture {
-public:
+  public:
     static constexpr std::uint32_t kLit = 0x000000FF;  // pure red
     static constexpr std::uint32_t kOff = 0x00FFFFFF;  // white
 
@@ -29,7 +29,7 @@ public:
 
     bool operator==(const SlotPicture& other) const = default;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;  // row by row

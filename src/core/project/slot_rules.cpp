@@ -8,9 +8,13 @@ std::uint8_t stepSlotValue(std::uint8_t value) {
     return value >= 4 ? 0 : static_cast<std::uint8_t>(value + 1);
 }
 
-std::uint8_t enableBitOf(int slot) { return static_cast<std::uint8_t>(1u << (slot - 1)); }
+std::uint8_t enableBitOf(int slot) {
+    return static_cast<std::uint8_t>(1u << (slot - 1));
+}
 
-bool isSlotEnabled(std::uint8_t mask, int slot) { return (mask & enableBitOf(slot)) != 0; }
+bool isSlotEnabled(std::uint8_t mask, int slot) {
+    return (mask & enableBitOf(slot)) != 0;
+}
 
 std::uint8_t withSlotEnabled(std::uint8_t mask, int slot, bool on) {
     return on ? static_cast<std::uint8_t>(mask | enableBitOf(slot))

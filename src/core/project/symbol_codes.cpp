@@ -30,7 +30,11 @@ constexpr std::array<SymbolCode, 6> kSwitches = {{
 }};
 }  // namespace
 
-std::span<const SymbolCode> pictureSymbolCodes() { return kPictures; }
-std::span<const SymbolCode> switchSymbolCodes() { return kSwitches; }
+std::span<const SymbolCode> pictureSymbolCodes() {
+    return kPictures;
+}
+std::span<const SymbolCode> switchSymbolCodes() {
+    return kSwitches;
+}
 
 }  // namespace varnel

@@ -30,8 +30,9 @@ TEST(InsertCode, TakesTheCodeUpToItsFirstZeroByte) {
     EXPECT_FALSE(insertCode(text, 1, std::string_view("\0\x41", 2)).has_value());
     EXPECT_EQ(text, "ab");
     EXPECT_EQ(insertCode(text, 1, std::string_view("\xA2\0", 2)), 2u);
-    EXPECT_EQ(text, "a\xA2"
-                    "b");
+    EXPECT_EQ(text,
+              "a\xA2"
+              "b");
 }
 
 TEST(PickedCharacterBytes, HighByteFirstCutAtZero) {

@@ -10,9 +10,9 @@ TEST(CleanRunSequence, FollowsTheFieldRule) {
         const char* typed;
         const char* cleaned;
     };
-    for (Case c : {Case{"", "12345678"}, Case{"9a3", "13"}, Case{"11", "1"},
-                   Case{"87654321", "87654321"}, Case{"3321", "321"}, Case{"0", "1"},
-                   Case{"2~2", "21"}, Case{"\xA1\x01", "1"}}) {
+    for (Case c :
+         {Case{"", "12345678"}, Case{"9a3", "13"}, Case{"11", "1"}, Case{"87654321", "87654321"},
+          Case{"3321", "321"}, Case{"0", "1"}, Case{"2~2", "21"}, Case{"\xA1\x01", "1"}}) {
         EXPECT_EQ(cleanRunSequence(c.typed), c.cleaned) << c.typed;
     }
 }

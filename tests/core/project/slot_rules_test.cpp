@@ -9,8 +9,8 @@ TEST(StepSlotValue, CyclesThroughFiveValuesAndResetsAnythingAbove) {
     struct Case {
         std::uint8_t from, to;
     };
-    for (Case c : {Case{0, 1}, Case{1, 2}, Case{2, 3}, Case{3, 4}, Case{4, 0}, Case{7, 0},
-                   Case{255, 0}}) {
+    for (Case c :
+         {Case{0, 1}, Case{1, 2}, Case{2, 3}, Case{3, 4}, Case{4, 0}, Case{7, 0}, Case{255, 0}}) {
         EXPECT_EQ(stepSlotValue(c.from), c.to) << int(c.from);
     }
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDialog>
+
+// The About dialog.
+class TForm2 : public QDialog {
+  public:
+    explicit TForm2(QWidget* parent = nullptr);
+};
