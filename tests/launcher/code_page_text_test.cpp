@@ -5,7 +5,7 @@
 namespace launcher {
 namespace {
 
-TEST(CodePageText, CharacterSetNamesItsCodePage) {
+TEST(LauncherCodePage, CharacterSetNamesItsCodePage) {
     EXPECT_STREQ(codePageForCharSet(128), "windows-932");
     EXPECT_STREQ(codePageForCharSet(129), "windows-949");
     EXPECT_STREQ(codePageForCharSet(134), "windows-936");
@@ -22,7 +22,7 @@ struct DecodeCase {
     std::u16string text;
 };
 
-TEST(CodePageText, DecodesEachScript) {
+TEST(LauncherCodePage, DecodesEachScript) {
     for (const DecodeCase& c : {
              DecodeCase{128, "\x93\xfa\x96\x7b\x8c\xea", u"日本語"},
              DecodeCase{128, "\xb6\xc0\xb6\xc5", u"ｶﾀｶﾅ"},
@@ -39,7 +39,7 @@ TEST(CodePageText, DecodesEachScript) {
     }
 }
 
-TEST(CodePageText, BrokenBytesShowAsReplacementCharacters) {
+TEST(LauncherCodePage, BrokenBytesShowAsReplacementCharacters) {
     // A lead byte at the end and an unassigned byte must not vanish silently.
     EXPECT_EQ(decodeForCharSet("A\x93", 128), u"A\uFFFD");
     EXPECT_EQ(decodeForCharSet("\xa0x", 128), u"\uFFFDx");

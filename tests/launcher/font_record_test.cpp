@@ -24,7 +24,7 @@ FontRecord parse(const std::string& bytes) {
     return readFontRecord(in);
 }
 
-TEST(FontRecord, ReadsFaceHeightAndCharacterSet) {
+TEST(LauncherFontRecord, ReadsFaceHeightAndCharacterSet) {
     const FontRecord font =
         parse(std::string("\x0b"
                           "DejaVu Sans\xf3\xff\xff\xff\x00",
@@ -40,7 +40,7 @@ TEST(FontRecord, ReadsFaceHeightAndCharacterSet) {
     EXPECT_EQ(japanese.charSet, 128);
 }
 
-TEST(FontRecord, LongFaceNameIsCutButTheFieldsAfterItStillRead) {
+TEST(LauncherFontRecord, LongFaceNameIsCutButTheFieldsAfterItStillRead) {
     const std::string face(40, 'F');
     const FontRecord font = parse(record(face, -20, 204));
     EXPECT_EQ(font.faceName, std::string(kMaxFaceNameBytes, 'F'));
@@ -53,14 +53,14 @@ TEST(FontRecord, LongFaceNameIsCutButTheFieldsAfterItStillRead) {
     EXPECT_EQ(longest.charSet, 129);
 }
 
-TEST(FontRecord, EmptyFaceNameStillCarriesHeightAndCharacterSet) {
+TEST(LauncherFontRecord, EmptyFaceNameStillCarriesHeightAndCharacterSet) {
     const FontRecord font = parse(record("", -16, 136));
     EXPECT_EQ(font.faceName, "");
     EXPECT_EQ(font.height, -16);
     EXPECT_EQ(font.charSet, 136);
 }
 
-TEST(FontRecord, ShortFileKeepsWhatWasRead) {
+TEST(LauncherFontRecord, ShortFileKeepsWhatWasRead) {
     const std::string full = record("Noto Sans", std::numeric_limits<std::int32_t>::min(), 134);
     struct Cut {
         std::size_t size;
@@ -81,7 +81,7 @@ TEST(FontRecord, ShortFileKeepsWhatWasRead) {
     }
 }
 
-TEST(ShippedFont, IsDejaVuSans) {
+TEST(LauncherShippedFiles, FontIsDejaVuSans) {
     std::ifstream in(VARNEL_SOURCE_DIR "/data/program/system/Font.ini", std::ios::binary);
     ASSERT_TRUE(in);
     const FontRecord font = readFontRecord(in);

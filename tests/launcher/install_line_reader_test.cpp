@@ -19,9 +19,9 @@ std::vector<std::string> linesOf(const std::string& bytes) {
     return readInstallLines(in);
 }
 
-class InstallLineReaderTest : public testing::TestWithParam<LineCase> {};
+class LauncherLineReaderTable : public testing::TestWithParam<LineCase> {};
 
-TEST_P(InstallLineReaderTest, ReadsEntries) {
+TEST_P(LauncherLineReaderTable, ReadsEntries) {
     EXPECT_EQ(linesOf(GetParam().bytes), GetParam().expected);
 }
 
@@ -29,7 +29,7 @@ const std::string k150(150, 'x');
 const std::string k100(100, 'y');
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, InstallLineReaderTest,
+    Cases, LauncherLineReaderTable,
     testing::Values(
         LineCase{"SevenPlainLines",
                  "T\nH\nB1\nB2\nB3\nP1\nP2\n",
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"1", "2", "3", "4", "5", "6", "7"}}),
     [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
 
-TEST(InstallLineReader, LeavesTheRestOfTheStreamForTheNextEntry) {
+TEST(LauncherLineReader, LeavesTheRestOfTheStreamForTheNextEntry) {
     std::istringstream in(std::string(230, 'z') + "\nw");
     EXPECT_EQ(readInstallLine(in), std::string(100, 'z'));
     EXPECT_EQ(readInstallLine(in), std::string(100, 'z'));
@@ -67,7 +67,7 @@ TEST(InstallLineReader, LeavesTheRestOfTheStreamForTheNextEntry) {
     EXPECT_EQ(readInstallLine(in), std::nullopt);
 }
 
-TEST(ShippedMenu, NamesVarnelAndTheVirtualBadge) {
+TEST(LauncherShippedFiles, MenuNamesVarnelAndTheVirtualBadge) {
     std::ifstream in(VARNEL_SOURCE_DIR "/data/program/system/Install.dat", std::ios::binary);
     ASSERT_TRUE(in);
     const std::vector<std::string> lines = readInstallLines(in);
