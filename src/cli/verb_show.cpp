@@ -115,8 +115,11 @@ void printText(const BadgeProject& p, int language, std::ostream& out) {
     }
     out << ")\nrun: " << codePageToUtf8(language, p.runSequence) << "\n";
     for (int s = 1; s <= kTextSlotCount; ++s) {
-        out << "text " << s << " (" << p.text(s).size()
-            << " bytes): " << codePageToUtf8(language, p.text(s)) << "\n";
+        out << "text " << s << " (" << p.text(s).size() << " bytes):";
+        if (!p.text(s).empty()) {
+            out << " " << codePageToUtf8(language, p.text(s));
+        }
+        out << "\n";
     }
     out << "picture flags: " << hexByte(p.pictureFlags) << "\n";
     for (int s = 7; s <= 8; ++s) {
