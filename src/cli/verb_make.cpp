@@ -155,11 +155,30 @@ const VerbRegistration registration("make", {kUsage, runMake});
 }  // namespace
 }  // namespace varnel::cli
 
+// Picture files are decoded by the image library, with the colour rule of the picture load.
+#if __has_include("imageio/picture_file.h")
+#include <QString>
+
+#include "imageio/picture_file.h"
+#define VARNEL_MAKE_HAS_PICTURES 1
+#endif
+
 namespace varnel::cli {
 namespace {
 
-std::optional<std::string> loadPicture(BadgeProject&, int, const std::string& file) {
+std::optional<std::string> loadPicture(BadgeProject& project, int slot, const std::string& file) {
+#ifdef VARNEL_MAKE_HAS_PICTURES
+    PictureLoadResult loaded = loadSlotPictureFile(QString::fromStdString(file));
+    if (!loaded.error.empty()) {
+        return loaded.error;
+    }
+    project.setPicture(slot, std::move(loaded.picture));
+    return std::nullopt;
+#else
+    (void)project;
+    (void)slot;
     return "pictures cannot be read by this build (" + file + ")";
+#endif
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/bmp_writer.h"
 #include "common/recording_prompt.h"
 #include "files/document_file.h"
 #include "language/code_page.h"
@@ -94,6 +95,53 @@ TEST_F(MakeShowTest, MakeThenShowGivesEveryFieldBack) {
     ASSERT_EQ(plain.status, 0);
     EXPECT_NE(plain.out.find("text 1 (6 bytes): Привет\n"), std::string::npos) << plain.out;
     EXPECT_NE(plain.out.find("enable: 0x7F (on: 1 2 3 4 5 6 7)\n"), std::string::npos);
+}
+
+TEST_F(MakeShowTest, PicturesFollowTheLoadColourRule) {
+    // 20 x 18 pixels: black and dark red light up, pure red and grey do not; rows 16 and 17
+    // never reach the slot.
+    std::vector<std::uint32_t> rgb(20 * 18, 0xFFFFFF);
+    rgb[0] = 0x000000;             // (0, 0) black
+    rgb[1] = 0x800000;             // (1, 0) dark red
+    rgb[2] = 0xFF0000;             // (2, 0) pure red
+    rgb[3] = 0x808080;             // (3, 0) grey
+    rgb[15 * 20 + 19] = 0xFE0000;  // (19, 15)
+    rgb[16 * 20 + 5] = 0x000000;   // (5, 16)
+    ByteVector bmp = writeBmp24(20, 18, rgb);
+    std::ofstream(file("pic.bmp"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+
+    std::string doc = file("pic.bge");
+    CliRun made = cli({"make", doc, "--picture", "8", file("pic.bmp")});
+    ASSERT_EQ(made.status, 0) << made.err;
+    BadgeProject p;
+    RecordingPrompt prompt;
+    ASSERT_EQ(loadDocFile(doc, p, prompt), DocumentLoad::Complete);
+    EXPECT_EQ(p.pictureFlags, 0x04);
+    ASSERT_EQ(p.picture(8).width(), 20);
+    ASSERT_EQ(p.picture(8).height(), 16);
+    int lit = 0;
+    for (int x = 0; x < 20; ++x) {
+        for (int y = 0; y < 16; ++y) {
+            lit += p.picture(8).isLit(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(lit, 3);
+    EXPECT_TRUE(p.picture(8).isLit(0, 0));
+    EXPECT_TRUE(p.picture(8).isLit(1, 0));
+    EXPECT_TRUE(p.picture(8).isLit(19, 15));
+    EXPECT_EQ(p.picture(8).at(2, 0), SlotPicture::kOff);
+
+    CliRun shown = cli({"show", doc, "--json"});
+    EXPECT_NE(shown.out.find("\"pictures\": {\"7\": null, \"8\": {\"width\": 20, \"height\": 16}}"),
+              std::string::npos)
+        << shown.out;
+
+    std::ofstream(file("notapicture.png")) << "plain text";
+    CliRun broken = cli({"make", file("bad.bge"), "--picture", "7", file("notapicture.png")});
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_NE(broken.err.find("notapicture.png"), std::string::npos) << broken.err;
+    EXPECT_FALSE(fs::exists(file("bad.bge")));
 }
 
 TEST_F(MakeShowTest, DefaultsMakeTheNewProjectDocument) {
