@@ -18,7 +18,7 @@ constexpr int kKorean = 1;
 constexpr int kChinese = 2;
 constexpr int kEnglish = 4;
 
-class EncodingBoundsTest : public testing::EncoderHarness {};
+class EncoderBoundsTest : public testing::EncoderHarness {};
 
 std::string repeat(const std::string& unit, int n) {
     std::string s;
@@ -28,7 +28,7 @@ std::string repeat(const std::string& unit, int n) {
     return s;
 }
 
-TEST_F(EncodingBoundsTest, RefusesAMessageWhoseEntriesPassTheHeader) {
+TEST_F(EncoderBoundsTest, RefusesAMessageWhoseEntriesPassTheHeader) {
     struct Case {
         std::string text;
         int languageId;
@@ -56,7 +56,7 @@ TEST_F(EncodingBoundsTest, RefusesAMessageWhoseEntriesPassTheHeader) {
     }
 }
 
-TEST_F(EncodingBoundsTest, RefusalLeavesTheLastImageAlone) {
+TEST_F(EncoderBoundsTest, RefusalLeavesTheLastImageAlone) {
     project = BadgeProject();
     project.text(1) = "~n";
     ASSERT_EQ(encoder.encode(project, kJapanese).cells, 2);
@@ -70,7 +70,7 @@ TEST_F(EncodingBoundsTest, RefusalLeavesTheLastImageAlone) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
-TEST_F(EncodingBoundsTest, RefusesAPictureWiderThan2000Columns) {
+TEST_F(EncoderBoundsTest, RefusesAPictureWiderThan2000Columns) {
     project = BadgeProject();
     project.setPicture(8, SlotPicture(2001, 16, SlotPicture::kLit));
     EXPECT_EQ(encoder.encode(project, kJapanese).refusal, "Message 8 is too long for the badge.");
@@ -78,7 +78,7 @@ TEST_F(EncodingBoundsTest, RefusesAPictureWiderThan2000Columns) {
     EXPECT_EQ(encoder.encode(project, kJapanese).refusal, "Message 8 is too long for the badge.");
 }
 
-TEST_F(EncodingBoundsTest, RefusesMoreThan912Cells) {
+TEST_F(EncoderBoundsTest, RefusesMoreThan912Cells) {
     // Six texts of 125 double-byte characters (750 cells) and pictures of 81 strips each.
     project = BadgeProject();
     for (int s = 1; s <= 6; ++s) {
@@ -102,7 +102,7 @@ TEST_F(EncodingBoundsTest, RefusesMoreThan912Cells) {
     EXPECT_EQ(encoder.encode(project, kChinese).refusal, "");
 }
 
-TEST_F(EncodingBoundsTest, TildeBeforeNoCodeProducesNothing) {
+TEST_F(EncoderBoundsTest, TildeBeforeNoCodeProducesNothing) {
     for (const std::string& text : {std::string("a~zb"), std::string("a~~b"), std::string("ab~"),
                                     std::string("a~\xB1"
                                                 "b"),
@@ -132,7 +132,7 @@ class CountingFiles : public GlyphFileAccess {
     std::vector<std::pair<std::string, std::int64_t>> reads;
 };
 
-TEST_F(EncodingBoundsTest, PairsOutsideTheGlyphGridGetABlankCellWithoutRead) {
+TEST_F(EncoderBoundsTest, PairsOutsideTheGlyphGridGetABlankCellWithoutRead) {
     CountingFiles files;
     BadgeEncoder counted(folder.path(), prompt, files);
     struct Case {
@@ -158,7 +158,7 @@ TEST_F(EncodingBoundsTest, PairsOutsideTheGlyphGridGetABlankCellWithoutRead) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
-TEST_F(EncodingBoundsTest, EveryGlyphIsOneRead) {
+TEST_F(EncoderBoundsTest, EveryGlyphIsOneRead) {
     CountingFiles files;
     BadgeEncoder counted(folder.path(), prompt, files);
     project = BadgeProject();
@@ -173,7 +173,7 @@ TEST_F(EncodingBoundsTest, EveryGlyphIsOneRead) {
     EXPECT_EQ(files.reads, expected);
 }
 
-TEST_F(EncodingBoundsTest, MessageEncodersNeverWriteOutsideHeaderOrImage) {
+TEST_F(EncoderBoundsTest, MessageEncodersNeverWriteOutsideHeaderOrImage) {
     // Called directly, without the check of the pass, on an over-long text and too many cells.
     DeviceImage image;
     int cells = 910;
@@ -195,7 +195,7 @@ TEST_F(EncodingBoundsTest, MessageEncodersNeverWriteOutsideHeaderOrImage) {
     EXPECT_EQ(cells, 910 + 255 + 250);
 }
 
-TEST(MessageSize, MeasuresWithoutGlyphs) {
+TEST(EncoderMessageSize, MeasuresWithoutGlyphs) {
     struct Case {
         std::string text;
         int languageId;

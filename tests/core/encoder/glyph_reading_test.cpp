@@ -22,7 +22,7 @@ std::vector<std::uint8_t> bufferBytes(const GlyphBuffer& b, std::size_t from, st
     return std::vector<std::uint8_t>(b.data() + from, b.data() + from + n);
 }
 
-TEST(GlyphFontSet, NamesEveryFileOfEverySet) {
+TEST(EncoderGlyphFontSet, NamesEveryFileOfEverySet) {
     const std::array<std::array<const char*, 7>, 3> expected = {{
         {"system16\\_system\\12 PICTURE.bin", "system16\\_system\\JAPANESE\\ASCII.bin",
          "system16\\_system\\JAPANESE\\ms1.bin", "system16\\_system\\CHINESE\\CHN16ST.bin",
@@ -46,7 +46,7 @@ TEST(GlyphFontSet, NamesEveryFileOfEverySet) {
     }
 }
 
-TEST(GlyphFontSet, BuildsPathsFromTheCurrentSet) {
+TEST(EncoderGlyphFontSet, BuildsPathsFromTheCurrentSet) {
     GlyphFontSet fonts("/opt/varnel");
     EXPECT_EQ(fonts.current(), 1);
     EXPECT_EQ(fonts.path(GlyphFontSet::kJapanese), "/opt/varnel/system16/_system/JAPANESE/ms1.bin");
@@ -58,7 +58,7 @@ TEST(GlyphFontSet, BuildsPathsFromTheCurrentSet) {
     EXPECT_EQ(fonts.current(), 2);
 }
 
-TEST(BoldGlyph, SpreadsEachPixelOneColumnRightWithinItsRow) {
+TEST(EncoderBoldGlyph, SpreadsEachPixelOneColumnRightWithinItsRow) {
     struct Case {
         std::uint8_t first, second, boldFirst, boldSecond;
     };
@@ -95,7 +95,7 @@ std::vector<std::pair<int, int>> litPixels(const GlyphBuffer& b, int offset) {
     return lit;
 }
 
-TEST(RotateGlyph, TurnsSinglePixelsCounterClockwise) {
+TEST(EncoderRotateGlyph, TurnsSinglePixelsCounterClockwise) {
     struct Case {
         int row, col, newRow, newCol;
     };
@@ -111,7 +111,7 @@ TEST(RotateGlyph, TurnsSinglePixelsCounterClockwise) {
     }
 }
 
-TEST(RotateGlyph, FourTurnsGiveBackTheCell) {
+TEST(EncoderRotateGlyph, FourTurnsGiveBackTheCell) {
     GlyphBuffer b;
     for (std::size_t i = 0; i < GlyphBuffer::kSize; ++i) {
         b[i] = std::uint8_t(i * 37 + 11);
@@ -125,7 +125,7 @@ TEST(RotateGlyph, FourTurnsGiveBackTheCell) {
     EXPECT_EQ(bufferBytes(b, 0, 256), bufferBytes(original, 0, 256));
 }
 
-TEST(RotateGlyph, AtOffset32TouchesBytes32To63Only) {
+TEST(EncoderRotateGlyph, AtOffset32TouchesBytes32To63Only) {
     GlyphBuffer b;
     for (std::size_t i = 0; i < GlyphBuffer::kSize; ++i) {
         b[i] = std::uint8_t(i * 91 + 7);
@@ -137,7 +137,7 @@ TEST(RotateGlyph, AtOffset32TouchesBytes32To63Only) {
     EXPECT_EQ(bufferBytes(b, 64, 192), bufferBytes(before, 64, 192));
 }
 
-class ReadFontGlyphTest : public ::testing::Test {
+class EncoderReadFontGlyphTest : public ::testing::Test {
   protected:
     void SetUp() override {
         for (std::size_t i = 0; i < GlyphBuffer::kSize; ++i) {
@@ -150,7 +150,7 @@ class ReadFontGlyphTest : public ::testing::Test {
     RecordingPrompt prompt;
 };
 
-TEST_F(ReadFontGlyphTest, DoubleByteGlyphsLieInRowsOf192) {
+TEST_F(EncoderReadFontGlyphTest, DoubleByteGlyphsLieInRowsOf192) {
     auto file = folder.path() / "db.bin";
     writeFixtureFile(file, 5, 4 * 192 * 32);
     // (lead, trail) -> offset: (0x81, 0x40) is the first glyph, (0x82, 0x40) starts the next row.
@@ -166,7 +166,7 @@ TEST_F(ReadFontGlyphTest, DoubleByteGlyphsLieInRowsOf192) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
-TEST_F(ReadFontGlyphTest, PictureElevenIsTheLast64BytesOfThePictureFile) {
+TEST_F(EncoderReadFontGlyphTest, PictureElevenIsTheLast64BytesOfThePictureFile) {
     auto file = folder.path() / "12 PICTURE.bin";
     writeFixtureFile(file, 2, 768);
     ReadFontGlyph(buffer, file, 64 * 11, 64, prompt);
@@ -175,7 +175,7 @@ TEST_F(ReadFontGlyphTest, PictureElevenIsTheLast64BytesOfThePictureFile) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
-TEST_F(ReadFontGlyphTest, ShortFileReplacesOnlyWhatArrived) {
+TEST_F(EncoderReadFontGlyphTest, ShortFileReplacesOnlyWhatArrived) {
     auto file = folder.path() / "12 PICTURE.bin";
     writeFixtureFile(file, 2, 700);
     for (int picture = 0; picture <= 9; ++picture) {
@@ -199,7 +199,7 @@ TEST_F(ReadFontGlyphTest, ShortFileReplacesOnlyWhatArrived) {
     EXPECT_EQ(bufferBytes(buffer, 0, 256), kept);
 }
 
-TEST_F(ReadFontGlyphTest, MissingFileLeavesTheBufferAsItWas) {
+TEST_F(EncoderReadFontGlyphTest, MissingFileLeavesTheBufferAsItWas) {
     auto file = folder.path() / "system16" / "_system" / "KOREAN" / "gulrim.bin";
     std::vector<std::uint8_t> before = bufferBytes(buffer, 0, 256);
     ReadFontGlyph(buffer, file, 0, 32, prompt);
@@ -209,7 +209,7 @@ TEST_F(ReadFontGlyphTest, MissingFileLeavesTheBufferAsItWas) {
     EXPECT_EQ(bufferBytes(buffer, 0, 256), before);
 }
 
-TEST_F(ReadFontGlyphTest, ReadsTheFileAnewEveryTime) {
+TEST_F(EncoderReadFontGlyphTest, ReadsTheFileAnewEveryTime) {
     auto file = folder.path() / "ASCII.bin";
     writeFixtureFile(file, 3, 4096);
     ReadFontGlyph(buffer, file, 32, 32, prompt);

@@ -10,13 +10,13 @@ namespace {
 
 using testing::Bytes;
 
-class PictureMessageTest : public testing::EncoderHarness {};
+class EncoderPictureMessageTest : public testing::EncoderHarness {};
 
 SlotPicture allLit(int width) {
     return SlotPicture(width, 16, SlotPicture::kLit);
 }
 
-TEST_F(PictureMessageTest, StripsOf16ColumnsBecomeCells) {
+TEST_F(EncoderPictureMessageTest, StripsOf16ColumnsBecomeCells) {
     project = BadgeProject();
     project.setPicture(7, allLit(40));
     project.speed(7) = 3;
@@ -34,7 +34,7 @@ TEST_F(PictureMessageTest, StripsOf16ColumnsBecomeCells) {
     EXPECT_EQ(cell(2), third);
 }
 
-TEST_F(PictureMessageTest, OnlyPureRedInRows0To15IsLit) {
+TEST_F(EncoderPictureMessageTest, OnlyPureRedInRows0To15IsLit) {
     SlotPicture p(16, 20, SlotPicture::kOff);
     p.set(0, 0, SlotPicture::kLit);   // row 0, column 0
     p.set(15, 0, SlotPicture::kLit);  // row 0, column 15
@@ -53,7 +53,7 @@ TEST_F(PictureMessageTest, OnlyPureRedInRows0To15IsLit) {
     EXPECT_EQ(cell(0), expected);
 }
 
-TEST_F(PictureMessageTest, Slot8ExampleAfterFiveCells) {
+TEST_F(EncoderPictureMessageTest, Slot8ExampleAfterFiveCells) {
     project = BadgeProject();
     SlotPicture p(16, 16, SlotPicture::kOff);
     p.set(4, 9, SlotPicture::kLit);
@@ -75,7 +75,7 @@ TEST_F(PictureMessageTest, Slot8ExampleAfterFiveCells) {
     EXPECT_EQ(Bytes(image.cell(4), image.cell(4) + 32), Bytes(32, 0));
 }
 
-TEST_F(PictureMessageTest, StripCountFollowsTheWidth) {
+TEST_F(EncoderPictureMessageTest, StripCountFollowsTheWidth) {
     struct Case {
         int width, strips;
     };
@@ -93,7 +93,7 @@ TEST_F(PictureMessageTest, StripCountFollowsTheWidth) {
     EXPECT_EQ(header(0)[253], 124);
 }
 
-TEST_F(PictureMessageTest, APictureWithoutItsFlagOrColumnsIsNotSent) {
+TEST_F(EncoderPictureMessageTest, APictureWithoutItsFlagOrColumnsIsNotSent) {
     project = BadgeProject();
     project.pictures[0] = allLit(16);  // picture present, flag clear
     project.setPicture(8, SlotPicture());
@@ -102,7 +102,7 @@ TEST_F(PictureMessageTest, APictureWithoutItsFlagOrColumnsIsNotSent) {
     EXPECT_EQ(r.cells, 0);
 }
 
-TEST(PictureLoad, LightsBlackAndDarkRedsOnly) {
+TEST(EncoderPictureLoad, LightsBlackAndDarkRedsOnly) {
     struct Case {
         std::uint32_t rgb;
         bool lit;
@@ -115,7 +115,7 @@ TEST(PictureLoad, LightsBlackAndDarkRedsOnly) {
     }
 }
 
-TEST(PictureLoad, MakesAPictureOfItsWidthAnd16Rows) {
+TEST(EncoderPictureLoad, MakesAPictureOfItsWidthAnd16Rows) {
     for (int height : {30, 10, 16, 0}) {
         RgbPicture source{5, height, std::vector<std::uint32_t>(std::size_t(5 * height), 0)};
         PictureLoadResult r = slotPictureFromRgb(source);
@@ -131,7 +131,7 @@ TEST(PictureLoad, MakesAPictureOfItsWidthAnd16Rows) {
     }
 }
 
-TEST(PictureLoad, RefusesPicturesWiderThan2000Columns) {
+TEST(EncoderPictureLoad, RefusesPicturesWiderThan2000Columns) {
     RgbPicture wide{2001, 1, std::vector<std::uint32_t>(2001, 0)};
     PictureLoadResult r = slotPictureFromRgb(wide);
     EXPECT_NE(r.error, "");

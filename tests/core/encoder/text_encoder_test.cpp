@@ -15,9 +15,9 @@ constexpr int kTraditional = 3;
 constexpr int kEnglish = 4;
 constexpr int kRussian = 5;
 
-class TextEncoderTest : public testing::EncoderHarness {};
+class EncoderTextTest : public testing::EncoderHarness {};
 
-TEST_F(TextEncoderTest, AsciiGoesIntoTheHeaderAsItStands) {
+TEST_F(EncoderTextTest, AsciiGoesIntoTheHeaderAsItStands) {
     project.text(1) = "AB";
     project.speed(1) = 2;
     project.action(1) = 0;
@@ -32,7 +32,7 @@ TEST_F(TextEncoderTest, AsciiGoesIntoTheHeaderAsItStands) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
-TEST_F(TextEncoderTest, PictureCodeTakesTwoCellsOfThePictureFile) {
+TEST_F(EncoderTextTest, PictureCodeTakesTwoCellsOfThePictureFile) {
     EncodedBadge r = encodeTexts({{1, "A"}, {2, "~H"}}, kJapanese);
     EXPECT_EQ(r.cells, 2);
     EXPECT_EQ(headerStart(1, 7), (Bytes{'5', '2', 'B', 0x02, 0xC0, 0x00, 0x00}));
@@ -42,7 +42,7 @@ TEST_F(TextEncoderTest, PictureCodeTakesTwoCellsOfThePictureFile) {
     EXPECT_EQ(cell(2), blankCell());
 }
 
-TEST_F(TextEncoderTest, EveryPictureCodeDrawsItsPicture) {
+TEST_F(EncoderTextTest, EveryPictureCodeDrawsItsPicture) {
     const std::string letters = "+H><SxOoPQMn";
     std::string text;
     for (char l : letters) {
@@ -58,7 +58,7 @@ TEST_F(TextEncoderTest, EveryPictureCodeDrawsItsPicture) {
     }
 }
 
-TEST_F(TextEncoderTest, SwitchCodesWriteNoEntries) {
+TEST_F(EncoderTextTest, SwitchCodesWriteNoEntries) {
     EncodedBadge r = encodeTexts({{1, "~B~R"}}, kJapanese);
     EXPECT_EQ(r.cells, 0);
     EXPECT_EQ(headerStart(0, 9), (Bytes{'5', '1', 'B', 4, 0, 0, 0, 0, 0}));
@@ -68,13 +68,13 @@ TEST_F(TextEncoderTest, SwitchCodesWriteNoEntries) {
     EXPECT_EQ(headerStart(0, 7), (Bytes{'5', '1', 'B', 22, 'a', 'b', 0}));
 }
 
-TEST_F(TextEncoderTest, FlashCodeIsAnEntryWithoutCell) {
+TEST_F(EncoderTextTest, FlashCodeIsAnEntryWithoutCell) {
     EncodedBadge r = encodeTexts({{1, "~f"}}, kJapanese);
     EXPECT_EQ(r.cells, 0);
     EXPECT_EQ(headerStart(0, 7), (Bytes{'5', '1', 'B', 2, 0xFF, 0x8F, 0x00}));
 }
 
-TEST_F(TextEncoderTest, JapaneseHalfWidthCoversTheEndMarkAndIsNeverBold) {
+TEST_F(EncoderTextTest, JapaneseHalfWidthCoversTheEndMarkAndIsNeverBold) {
     const Bytes glyph49 = entryBytes(1, GlyphFontSet::kJapaneseSingleByte, 32 * 49, 32);
     EncodedBadge r = encodeTexts({{1, "\xB1"}}, kJapanese);
     EXPECT_EQ(r.cells, 1);
@@ -86,7 +86,7 @@ TEST_F(TextEncoderTest, JapaneseHalfWidthCoversTheEndMarkAndIsNeverBold) {
     EXPECT_EQ(cell(0), glyph49);
 }
 
-TEST_F(TextEncoderTest, JapaneseHalfWidthBytesAreEveryNonLeadByte) {
+TEST_F(EncoderTextTest, JapaneseHalfWidthBytesAreEveryNonLeadByte) {
     // 0x80, 0x85, 0x86, 0xA0, 0xDF, 0xEB, 0xFF stand alone; 0x81, 0x9F, 0xE0, 0xEA lead.
     for (std::uint8_t b : {0x80, 0x85, 0x86, 0xA0, 0xDF, 0xEB, 0xFF}) {
         EncodedBadge r = encodeTexts({{1, std::string(1, char(b)) + "A"}}, kJapanese);
@@ -101,14 +101,14 @@ TEST_F(TextEncoderTest, JapaneseHalfWidthBytesAreEveryNonLeadByte) {
     }
 }
 
-TEST_F(TextEncoderTest, JapaneseDoubleByteGlyphComesFromItsRowAndColumn) {
+TEST_F(EncoderTextTest, JapaneseDoubleByteGlyphComesFromItsRowAndColumn) {
     EncodedBadge r = encodeTexts({{1, "\x88\x9F"}}, kJapanese);
     EXPECT_EQ(r.cells, 1);
     EXPECT_EQ(headerStart(0, 7), (Bytes{'5', '1', 'B', 2, 0x80, 0x00, 0x00}));
     EXPECT_EQ(cell(0), entryBytes(1, GlyphFontSet::kJapanese, 46048, 32));
 }
 
-TEST_F(TextEncoderTest, BoldThenRotateApplyToDoubleByteGlyphs) {
+TEST_F(EncoderTextTest, BoldThenRotateApplyToDoubleByteGlyphs) {
     GlyphBuffer expected;
     const Bytes raw = entryBytes(1, GlyphFontSet::kSimplifiedChinese, 32 * 200, 32);
     std::copy(raw.begin(), raw.end(), expected.data());
@@ -126,7 +126,7 @@ TEST_F(TextEncoderTest, BoldThenRotateApplyToDoubleByteGlyphs) {
     EXPECT_EQ(cell(3), raw);
 }
 
-TEST_F(TextEncoderTest, RotateTurnsBothHalvesOfAPictureButBoldLeavesIt) {
+TEST_F(EncoderTextTest, RotateTurnsBothHalvesOfAPictureButBoldLeavesIt) {
     GlyphBuffer expected;
     const Bytes raw = entryBytes(1, GlyphFontSet::kPictures, 64 * 3, 64);
     std::copy(raw.begin(), raw.end(), expected.data());
@@ -140,7 +140,7 @@ TEST_F(TextEncoderTest, RotateTurnsBothHalvesOfAPictureButBoldLeavesIt) {
     EXPECT_EQ(cell(3), Bytes(expected.data() + 32, expected.data() + 64));
 }
 
-TEST_F(TextEncoderTest, EachScriptReadsItsOwnFile) {
+TEST_F(EncoderTextTest, EachScriptReadsItsOwnFile) {
     struct Case {
         int languageId;
         GlyphFontSet::Entry entry;
@@ -158,7 +158,7 @@ TEST_F(TextEncoderTest, EachScriptReadsItsOwnFile) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
-TEST_F(TextEncoderTest, KoreanAndTraditionalDrawNothingBelowLeadA1) {
+TEST_F(EncoderTextTest, KoreanAndTraditionalDrawNothingBelowLeadA1) {
     for (int lang : {kKorean, kTraditional}) {
         EncodedBadge r = encodeTexts({{1, "\x8F\x41x\xA0\xFFy"}}, lang);
         EXPECT_EQ(r.cells, 2);
@@ -173,7 +173,7 @@ TEST_F(TextEncoderTest, KoreanAndTraditionalDrawNothingBelowLeadA1) {
     EXPECT_EQ(headerStart(0, 8), (Bytes{'5', '1', 'B', 3, 0x80, 0x00, 'H', 0x00}));
 }
 
-TEST_F(TextEncoderTest, EnglishAndRussianLeaveAZeroByteAndABlankCell) {
+TEST_F(EncoderTextTest, EnglishAndRussianLeaveAZeroByteAndABlankCell) {
     for (int lang : {kEnglish, kRussian}) {
         EncodedBadge r = encodeTexts({{1,
                                        "a\xE9"
@@ -190,7 +190,7 @@ TEST_F(TextEncoderTest, EnglishAndRussianLeaveAZeroByteAndABlankCell) {
     }
 }
 
-TEST_F(TextEncoderTest, FontSetCodeLastsUntilTheMessageEnds) {
+TEST_F(EncoderTextTest, FontSetCodeLastsUntilTheMessageEnds) {
     EncodedBadge r =
         encodeTexts({{1, "\x81\x40~2\x81\x40~3\x81\x40~1\x81\x40~2"}, {2, "\x81\x40"}}, kJapanese);
     ASSERT_EQ(r.cells, 5);
@@ -205,13 +205,13 @@ TEST_F(TextEncoderTest, FontSetCodeLastsUntilTheMessageEnds) {
     EXPECT_EQ(cell(1), entryBytes(1, GlyphFontSet::kPictures, 0, 32));
 }
 
-TEST_F(TextEncoderTest, BoldAndRotateEndWithTheMessage) {
+TEST_F(EncoderTextTest, BoldAndRotateEndWithTheMessage) {
     EncodedBadge r = encodeTexts({{1, "~B~R"}, {2, "\xA1\x40"}}, kKorean);
     ASSERT_EQ(r.sequence, "12");
     EXPECT_EQ(cell(0), entryBytes(1, GlyphFontSet::kKorean, 32 * (32 * 192), 32));
 }
 
-TEST_F(TextEncoderTest, CellEntriesCountPast256) {
+TEST_F(EncoderTextTest, CellEntriesCountPast256) {
     // Two 2000-column pictures take 250 cells, three pictures six more: the next character
     // receives cell 256 at 0x2E00.
     project = BadgeProject();
@@ -230,7 +230,7 @@ TEST_F(TextEncoderTest, CellEntriesCountPast256) {
     EXPECT_EQ(Bytes(at, at + 32), entryBytes(1, GlyphFontSet::kJapanese, 46048, 32));
 }
 
-TEST_F(TextEncoderTest, EightMessagesFillEightHeaders) {
+TEST_F(EncoderTextTest, EightMessagesFillEightHeaders) {
     project = BadgeProject();
     for (int s = 1; s <= 6; ++s) {
         project.text(s) = std::string(1, char('a' + s));
@@ -260,7 +260,7 @@ TEST_F(TextEncoderTest, EightMessagesFillEightHeaders) {
     EXPECT_EQ(Bytes(encoder.image().data(), encoder.image().data() + 0x600), Bytes(0x600, 0));
 }
 
-TEST_F(TextEncoderTest, SpeedAndActionOutsideTheirRangeStillGiveTheirCharacter) {
+TEST_F(EncoderTextTest, SpeedAndActionOutsideTheirRangeStillGiveTheirCharacter) {
     project = BadgeProject();
     project.text(1) = "x";
     project.speed(1) = 7;
@@ -269,7 +269,7 @@ TEST_F(TextEncoderTest, SpeedAndActionOutsideTheirRangeStillGiveTheirCharacter) 
     EXPECT_EQ(headerStart(0, 3), (Bytes{'8', '1', 'J'}));
 }
 
-TEST_F(TextEncoderTest, UnreadableGlyphCopiesWhatTheBufferHolds) {
+TEST_F(EncoderTextTest, UnreadableGlyphCopiesWhatTheBufferHolds) {
     std::filesystem::remove(folder.path() / "system16/_system/KOREAN/dodum.bin");
     EncodedBadge r = encodeTexts({{1, "\xB0\x50~2\xB0\x50\xB0\x51"}}, kKorean);
     EXPECT_EQ(r.cells, 3);
