@@ -44,9 +44,10 @@ bool DocumentCommands::writeTo(const std::string& path) {
 
 void DocumentCommands::afterLoad(const std::string& path) {
     project_.documentName = path;
-    project_.modified = false;
     window_.showProject();
     window_.showDocumentName();
+    // Last: showing the texts counts as editing them in some windows.
+    project_.modified = false;
 }
 
 void DocumentCommands::newDocument() {
@@ -56,6 +57,7 @@ void DocumentCommands::newDocument() {
     project_.applyNewDefaults();
     window_.showProject();
     window_.showDocumentName();
+    project_.modified = false;
 }
 
 void DocumentCommands::open() {

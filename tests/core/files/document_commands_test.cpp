@@ -26,9 +26,17 @@ class ScriptedWindow : public DocumentWindow {
         proposedNames.push_back(proposed);
         return next();
     }
-    void showProject() override { ++projectShown; }
+    // Filling the controls counts as an edit in the editor window; the commands clear the flag
+    // afterwards.
+    void showProject() override {
+        ++projectShown;
+        if (project != nullptr) {
+            project->modified = true;
+        }
+    }
     void showDocumentName() override { ++nameShown; }
 
+    BadgeProject* project = nullptr;
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> proposedNames;
     int openDialogs = 0;
@@ -49,7 +57,9 @@ class ScriptedWindow : public DocumentWindow {
 
 class DocumentCommandsTest : public ::testing::Test {
   protected:
-    DocumentCommandsTest() : recent(dir.path()), commands(project, recent, window, prompt) {}
+    DocumentCommandsTest() : recent(dir.path()), commands(project, recent, window, prompt) {
+        window.project = &project;
+    }
 
     std::string doc(const std::string& name) const { return (dir / name).string(); }
 
