@@ -168,7 +168,8 @@ SerialError TermiosSerialPorts::open(int port) {
         return openError(device, error);
     }
     calls_.ioctl(fd, TIOCEXCL, nullptr);
-    calls_.tcflush(fd, TCIOFLUSH);
+    // Drop answers that came after an earlier user had given up; what was sent stays sent.
+    calls_.tcflush(fd, TCIFLUSH);
     ports_[static_cast<std::size_t>(port)] = OpenPort{fd, device, 0, 0, false};
     return SerialError::none();
 }
