@@ -255,7 +255,22 @@ class TForm1 : public QMainWindow {
     QLabel* suiImagePanel1 = nullptr;
 
     // --- members of the documents feature --------------------------------------------------
-    // (add here)
+    // The file dialogs of the document commands; when set they answer instead of the real
+    // dialogs (nothing = cancelled).  Tests and scripted use set them.
+    std::function<std::optional<std::string>()> documentOpenDialog;
+    std::function<std::optional<std::string>(const std::string& proposed)> documentSaveDialog;
+
+  private:
+    struct DocumentsState;
+    struct DocumentsStateDeleter {
+        void operator()(DocumentsState* state) const;
+    };
+    std::unique_ptr<DocumentsState, DocumentsStateDeleter> documents_;
+    DocumentsState& documents();
+    // Hands a refresh that the recent-files list asked for to the next timer tick.
+    void passOnHistoryRefresh();
+
+  public:
 
     // --- members of the pictures feature -----------------------------------------------------
     // (add here)
