@@ -1,5 +1,7 @@
 #include "encoder/glyph_buffer.h"
 
+#include <bit>
+
 namespace varnel {
 
 void BoldGlyph(GlyphBuffer& buffer) {
@@ -11,33 +13,25 @@ void BoldGlyph(GlyphBuffer& buffer) {
     }
 }
 
-namespace {
-
-bool pixelAt(const std::uint8_t* cell, int row, int col) {
-    std::uint8_t byte = cell[2 * row + col / 8];
-    return (byte & (0x80 >> (col % 8))) != 0;
-}
-
-}  // namespace
-
 void RotateGlyph(GlyphBuffer& buffer, int offset) {
     if (offset != 0 && offset != 32) {
         return;
     }
     std::uint8_t* cell = buffer.data() + offset;
-    std::array<std::uint8_t, 32> turned{};
+    // Row r as a 16-bit word, column c at bit 15 - c.  Pixel (r, c) moves to row 15 - c, which
+    // is the bit number of the pixel in its old row, and to column r.
+    std::array<std::uint16_t, 16> turned{};
     for (int r = 0; r < 16; ++r) {
-        for (int c = 0; c < 16; ++c) {
-            if (pixelAt(cell, r, c)) {
-                int nr = 15 - c;
-                int nc = r;
-                turned[static_cast<std::size_t>(2 * nr + nc / 8)] |=
-                    static_cast<std::uint8_t>(0x80 >> (nc % 8));
-            }
+        unsigned bits = (unsigned(cell[2 * r]) << 8) | cell[2 * r + 1];
+        while (bits != 0) {
+            const int b = std::countr_zero(bits);
+            turned[std::size_t(b)] |= static_cast<std::uint16_t>(0x8000u >> r);
+            bits &= bits - 1;
         }
     }
-    for (std::size_t i = 0; i < turned.size(); ++i) {
-        cell[i] = turned[i];
+    for (std::size_t r = 0; r < 16; ++r) {
+        cell[2 * r] = static_cast<std::uint8_t>(turned[r] >> 8);
+        cell[2 * r + 1] = static_cast<std::uint8_t>(turned[r] & 0xFF);
     }
 }
 

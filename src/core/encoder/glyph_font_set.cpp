@@ -33,14 +33,28 @@ std::string_view GlyphFontSet::entryName(int set, Entry entry) {
     return kTable[static_cast<std::size_t>(set - 1)][static_cast<std::size_t>(entry)];
 }
 
+GlyphFontSet::GlyphFontSet(std::filesystem::path programFolder)
+    : programFolder_(std::move(programFolder)) {
+    for (int set = 1; set <= kSetCount; ++set) {
+        for (int e = 0; e < kEntryCount; ++e) {
+            paths_[std::size_t(set - 1)][std::size_t(e)] =
+                programFile(programFolder_, entryName(set, Entry(e)));
+        }
+    }
+}
+
 void GlyphFontSet::select(int set) {
     if (set >= 1 && set <= kSetCount) {
         current_ = set;
     }
 }
 
-std::filesystem::path GlyphFontSet::path(Entry entry) const {
-    return programFile(programFolder_, entryName(current_, entry));
+const std::filesystem::path& GlyphFontSet::path(Entry entry) const {
+    static const std::filesystem::path kNone;
+    if (entry < 0 || entry >= kEntryCount) {
+        return kNone;
+    }
+    return paths_[std::size_t(current_ - 1)][std::size_t(entry)];
 }
 
 }  // namespace varnel

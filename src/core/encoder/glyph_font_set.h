@@ -27,8 +27,7 @@ class GlyphFontSet {
     // The stored name of an entry of set 1..3.
     static std::string_view entryName(int set, Entry entry);
 
-    explicit GlyphFontSet(std::filesystem::path programFolder)
-        : programFolder_(std::move(programFolder)) {}
+    explicit GlyphFontSet(std::filesystem::path programFolder);
 
     const std::filesystem::path& programFolder() const { return programFolder_; }
 
@@ -37,11 +36,13 @@ class GlyphFontSet {
     void select(int set);
 
     // Full file name of an entry of the current set.
-    std::filesystem::path path(Entry entry) const;
+    const std::filesystem::path& path(Entry entry) const;
 
   private:
     std::filesystem::path programFolder_;
     int current_ = 1;
+    // The full names, made once: a glyph read does not pay for building its path.
+    std::array<std::array<std::filesystem::path, kEntryCount>, kSetCount> paths_;
 };
 
 }  // namespace varnel
