@@ -45,6 +45,13 @@ class MainWindowTest : public QObject {
     void tick() { QTest::qWait(130); }
 
   private slots:
+    void initTestCase() {
+        // A parameter file (English, AUTO), so no start is a first start.
+        QFile setup(folder_.filePath(QStringLiteral("setup.ini")));
+        QVERIFY(setup.open(QIODevice::WriteOnly));
+        setup.write(QByteArray("  badge40      \x10\0\0\0\0END", 23));
+    }
+
     void init() {
         prompt_ = varnel::RecordingPrompt();
         windows_ = std::make_unique<VarnelWindows>(folder_.path().toStdString(), &prompt_);
