@@ -66,6 +66,9 @@ void DocumentCommands::open() {
     }
     auto chosen = window_.chooseDocumentToOpen();
     if (!chosen || chosen->empty()) {
+        // Nothing chosen: the project and its flag stay, the name still goes to the list.
+        window_.showDocumentName();
+        recent_.save(project_.documentName);
         return;
     }
     if (loadDocFile(*chosen, project_, prompt_) == DocumentLoad::NotRead) {

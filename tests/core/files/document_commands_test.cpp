@@ -174,7 +174,7 @@ TEST_F(DocumentCommandsTest, OpenLoadsNamesAndRemembers) {
     EXPECT_TRUE(prompt.questions.empty());
 }
 
-TEST_F(DocumentCommandsTest, CancelledOpenChangesNothing) {
+TEST_F(DocumentCommandsTest, CancelledOpenKeepsTheProjectAndHandsTheNameToTheList) {
     edit("mine");
     prompt.answers = {false};  // do not save first
     window.answers = {std::nullopt};
@@ -182,7 +182,7 @@ TEST_F(DocumentCommandsTest, CancelledOpenChangesNothing) {
     EXPECT_EQ(prompt.questions, std::vector<std::string>{" Save current file ? "});
     EXPECT_TRUE(project.modified);
     EXPECT_EQ(project.text(1), "mine");
-    EXPECT_EQ(recent.entry(0), "");
+    EXPECT_EQ(recent.entry(0), "untitle.bge");
 }
 
 TEST_F(DocumentCommandsTest, OpenOfANonDocumentKeepsNameAndFlag) {
