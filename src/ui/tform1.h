@@ -273,7 +273,20 @@ class TForm1 : public QMainWindow {
   public:
 
     // --- members of the pictures feature -----------------------------------------------------
-    // (add here)
+    // The open-picture dialog; when set it answers instead of the real dialog (nothing =
+    // cancelled).  Tests and scripted use set it.
+    std::function<std::optional<std::string>()> pictureOpenDialog;
+    // The external image editors, tried in this order; the first one found is started.
+    QStringList imageEditorPrograms{QStringLiteral("pinta"),   QStringLiteral("kolourpaint"),
+                                    QStringLiteral("drawing"), QStringLiteral("mtpaint"),
+                                    QStringLiteral("gimp"),    QStringLiteral("krita")};
+
+  private:
+    // Load and "Del" of slot 7 or 8.
+    void loadSlotPicture(int slot);
+    void deleteSlotPicture(int slot);
+
+  public:
 
     // --- members of the sending feature ------------------------------------------------------
     // (add here)
