@@ -1,6 +1,7 @@
 // UI texts, the Windows version, the display font and the character map.
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -338,9 +339,16 @@ void TForm1::suiButton4Click() {
 
 void TForm1::ToolButton7Click() {
     if (charSet_ != nullptr) {
+        QWidget* focused = focusWidget();
         charSet_->setLanguage(languageId());
         if (charSet_->exec() == QDialog::Accepted) {
             setPickedCharacterCode(charSet_->pickedCode());
+        }
+        // The pick goes to the edit that had the caret; the window manager may give the window
+        // back its focus only later.
+        QApplication::setActiveWindow(this);
+        if (focused != nullptr) {
+            focused->setFocus();
         }
     }
     InsertChar(varnel::charCodeBytes(static_cast<std::uint16_t>(pickedCharacterCode_ & 0xFFFF)));
