@@ -32,9 +32,8 @@ constexpr const char* kIsas =
     "provided \"as is\" without express or implied warranty.";
 constexpr const char* kArphicLicence = "Arphic Public License";
 constexpr const char* kArphic =
-    "Copyright (C) 1994-1999 Arphic Technology Co., Ltd.; modified by Arne Goetje and the\n"
-    "CJK Unifonts project. Distributed under the Arphic Public License\n"
-    "(/usr/share/doc/fonts-arphic-uming/copyright).";
+    "(c) Copyright 1994-1999 Arphic Technology Co., Ltd.; modifications (c) Copyright 2003-2007\n"
+    "Arne Goetje. Published by the CJK Unifonts project under the ARPHIC PUBLIC LICENSE.";
 
 #define X11 "/usr/share/fonts/X11/"
 
@@ -89,22 +88,6 @@ const std::vector<FontSource> kSources = {
      .package = "xfonts-base",
      .licence = kPublicDomain,
      .copyright = "misc-fixed: \"Public domain font. Share and enjoy.\""},
-    {.key = "guobiao-song",
-     .path = X11 "misc/guob16.pcf.gz",
-     .charset = FontCharset::Gb2312,
-     .mode = RenderMode::Strike,
-     .design = "Guobiao Song 16 (GB 2312)",
-     .package = "xfonts-intl-chinese",
-     .licence = kPublicDomain,
-     .copyright = "guob16: GB2312 + GB8565-88 by Koichi Yasuoka; public domain."},
-    {.key = "isas-song",
-     .path = X11 "misc/gb16st.pcf.gz",
-     .charset = FontCharset::Gb2312,
-     .mode = RenderMode::Strike,
-     .design = "ISAS Song ti 16 (GB 2312)",
-     .package = "xfonts-base",
-     .licence = kIsasLicence,
-     .copyright = kIsas},
     {.key = "isas-fangsong",
      .path = X11 "misc/gb16fs.pcf.gz",
      .charset = FontCharset::Gb2312,

@@ -43,7 +43,12 @@ class FontChain {
                     fallbacks_.push_back({fonts_[i]->source().key, c});
                 }
                 nudged_ += glyph->nudged ? 1 : 0;
-                clipped_ += glyph->clipped ? 1 : 0;
+                if (glyph->clipped) {
+                    ++clipped_;
+                    if (clippedCharacters_.size() < 10) {
+                        clippedCharacters_.push_back(c);
+                    }
+                }
                 return glyph;
             }
         }
@@ -56,8 +61,15 @@ class FontChain {
             text += (i == 0 ? "" : ", ") + std::string(fonts_[i]->source().key) + " " +
                     std::to_string(used_[i]);
         }
-        return text + "; " + std::to_string(nudged_) + " moved into the cell, " +
-               std::to_string(clipped_) + " cut";
+        text += "; " + std::to_string(nudged_) + " moved into the cell, " +
+                std::to_string(clipped_) + " cut";
+        for (std::size_t i = 0; i < clippedCharacters_.size(); ++i) {
+            char buffer[16];
+            std::snprintf(buffer, sizeof buffer, "%sU+%04X", i == 0 ? " (" : " ",
+                          static_cast<unsigned>(clippedCharacters_[i]));
+            text += buffer;
+        }
+        return clippedCharacters_.empty() ? text : text + ")";
     }
 
     // The characters that the first font of the chain did not draw, with the font that did.
@@ -78,6 +90,7 @@ class FontChain {
     std::vector<int> used_;
     int nudged_ = 0;
     int clipped_ = 0;
+    std::vector<char32_t> clippedCharacters_;
 };
 
 std::string describe(const std::string& bytes, char32_t c) {

@@ -1,5 +1,6 @@
 #include "notice.h"
 
+#include <map>
 #include <set>
 #include <string_view>
 
@@ -39,13 +40,19 @@ std::string noticeText() {
         "\n"
         "Source fonts\n"
         "------------\n";
+    std::map<std::string_view, std::string_view> shown;  // notice -> font that showed it
     for (const FontSource& source : fontSources()) {
         if (used.count(source.key) == 0) {
             continue;
         }
         text += "\n" + std::string(source.design) + "\n    file: " + source.path +
                 "\n    Debian package: " + source.package + "\n    licence: " + source.licence +
-                "\n";
+                "; see /usr/share/doc/" + source.package + "/copyright\n";
+        const auto [first, isNew] = shown.emplace(source.copyright, source.design);
+        if (!isNew) {
+            text += "    | notice as for " + std::string(first->second) + " above\n";
+            continue;
+        }
         std::string_view notice = source.copyright;
         while (!notice.empty()) {
             const std::size_t end = notice.find('\n');
@@ -53,9 +60,6 @@ std::string noticeText() {
             notice = end == std::string_view::npos ? std::string_view() : notice.substr(end + 1);
         }
     }
-    text +=
-        "\n"
-        "The full licence texts are in /usr/share/doc/<package>/copyright on Debian.\n";
     return text;
 }
 

@@ -78,6 +78,16 @@ SourceFont::SourceFont(FT_Library library, const FontSource& source, const CellS
                            &face_) != 0) {
         throw std::runtime_error(std::string("FreeType cannot open ") + source.path);
     }
+    try {
+        prepare();
+    } catch (...) {
+        FT_Done_Face(face_);
+        throw;
+    }
+}
+
+void SourceFont::prepare() {
+    const FontSource& source = source_;
     if (source.mode == RenderMode::Strike) {
         int strike = -1;
         if (face_->num_fixed_sizes == 1 && !FT_IS_SCALABLE(face_)) {

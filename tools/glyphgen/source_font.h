@@ -74,6 +74,7 @@ class SourceFont {
         int firstRow = 0, lastRow = -1, firstColumn = 0, lastColumn = -1;
     };
 
+    void prepare();  // size, character map and placement; throws on a font it cannot use
     unsigned glyphIndex(char32_t c) const;
     std::optional<Ink> loadInk(unsigned glyph);
     void choosePlacement();

@@ -323,9 +323,17 @@ TEST_F(PlacementTest, NarrowCellsStartAtTheLeft) {
     EXPECT_EQ(inkBox(*a, 8), (Box{2, 11, 0, 4}));
 }
 
-TEST_F(PlacementTest, MissingFontFileThrows) {
+TEST_F(PlacementTest, FontsThatCannotServeThrow) {
     EXPECT_THROW(SourceFont(library_, sourceFor((folder_ / "absent.bdf").string()), CellShape{}),
                  std::runtime_error);
+    const std::string plain = write("plain.bdf", bdf({{U'A', 8, 0, 0, block(6, 10)}}));
+    FontSource outline = sourceFor(plain);
+    outline.mode = RenderMode::Outline;  // a bitmap font has no outlines to scale
+    outline.pixelSize = 40;
+    EXPECT_THROW(SourceFont(library_, outline, CellShape{}), std::runtime_error);
+    FontSource national = sourceFor(plain);
+    national.charset = FontCharset::Gb2312;
+    EXPECT_NO_THROW(SourceFont(library_, national, CellShape{}));
 }
 
 }  // namespace
