@@ -25,7 +25,9 @@ struct GlyphFileSpec {
     FileKind kind;
     const char* role;  // what it is, for the summary and the notice
     const char* codePage = nullptr;
-    int firstLead = 0x81;  // double-byte rows filled; rows outside stay blank
+    // Double-byte files: the lead bytes whose rows are filled, other rows stay blank.  Single-byte
+    // files: the bytes drawn.
+    int firstLead = 0x81;
     int lastLead = 0xFE;
     std::vector<const char*> chain{};  // font keys, first non-empty glyph wins
 };

@@ -1,5 +1,6 @@
 #include "glyph_files.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -173,7 +174,7 @@ GeneratedFile halfWidthFile(const GlyphFileSpec& spec, bool listFallbacks) {
     CodePage codePage(spec.codePage);
     file.bytes.assign(128 * 32, 0);
     Tally tally;
-    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+    for (int byte = std::max(spec.firstLead, 0x80); byte <= std::min(spec.lastLead, 0xFF); ++byte) {
         const std::string bytes(1, static_cast<char>(byte));
         const std::optional<char32_t> c = codePage.decode(bytes);
         if (drawable(c)) {
@@ -195,7 +196,7 @@ GeneratedFile residentFile(const GlyphFileSpec& spec, bool listFallbacks) {
     CodePage codePage(spec.codePage);
     file.bytes.assign(256 * kRows, 0);
     Tally tally;
-    for (int byte = 0x00; byte <= 0xFF; ++byte) {
+    for (int byte = std::max(spec.firstLead, 0); byte <= std::min(spec.lastLead, 0xFF); ++byte) {
         const std::string bytes(1, static_cast<char>(byte));
         const std::optional<char32_t> c = codePage.decode(bytes);
         if (!drawable(c)) {
