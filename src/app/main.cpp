@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "common/program_folder.h"
+#include "varnel_style.h"
 #include "varnel_windows.h"
 
 namespace {
@@ -33,6 +34,7 @@ class VarnelApplication : public QApplication {
 int main(int argc, char** argv) {
     VarnelApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
+    applyVarnelStyle(app);
     try {
         VarnelWindows windows(varnel::runningProgramFolder());
         windows.form1.show();
