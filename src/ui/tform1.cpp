@@ -187,57 +187,57 @@ void TForm1::buildSlotRows(QWidget* central) {
 }
 
 void TForm1::buildLowerBands(QWidget* central) {
-    const int top = rowTop(8) + kRowPitch + 6;
+    const int top = rowTop(8) + kRowPitch + 10;
 
     auto* comGroup = new QGroupBox(QStringLiteral(" Com Port "), central);
     comGroup->setObjectName(QStringLiteral("GroupBox2"));
-    comGroup->setGeometry(6, top, 132, 50);
+    comGroup->setGeometry(6, top, 132, 56);
     ComBox = new QComboBox(comGroup);
     ComBox->setObjectName(QStringLiteral("ComBox"));
-    ComBox->setGeometry(10, 20, 112, 22);
+    ComBox->setGeometry(10, 24, 112, 24);
     ComBox->addItem(QStringLiteral("AUTO"));
     for (int n = 1; n <= 10; ++n) {
         ComBox->addItem(QStringLiteral("COM %1").arg(n));
     }
     connect(ComBox, qOverload<int>(&QComboBox::activated), this, [this] { ComBoxChange(); });
 
-    makeLabel(central, "Label12", QStringLiteral("Run Sequence:"), 150, top + 8, 96);
+    makeLabel(central, "Label12", QStringLiteral("Run Sequence:"), 150, top + 12, 96);
     EditRunSeq = new QLineEdit(central);
     EditRunSeq->setObjectName(QStringLiteral("EditRunSeq"));
-    EditRunSeq->setGeometry(250, top + 6, 90, 22);
+    EditRunSeq->setGeometry(250, top + 10, 90, 22);
     EditRunSeq->setMaxLength(static_cast<int>(varnel::kMaxRunSequenceChars));
     EditRunSeq->installEventFilter(this);
     connect(EditRunSeq, &QLineEdit::textChanged, this, [this] { suitempEditRunSeqChange(); });
 
     auto* imageEditor =
-        makeButton(central, "suiButton1", QStringLiteral("Image Editor"), 356, top + 5, 110, 24);
+        makeButton(central, "suiButton1", QStringLiteral("Image Editor"), 356, top + 9, 110, 24);
     connect(imageEditor, &QPushButton::clicked, this, [this] { suiButton1Click(); });
 
-    makeLabel(central, "Label1", QStringLiteral("Max Chars : 250 x 5 = 1250 :"), 150, top + 32,
+    makeLabel(central, "Label1", QStringLiteral("Max Chars : 250 x 5 = 1250 :"), 150, top + 36,
               320);
 
     auto* autoSpeed = new QCheckBox(QStringLiteral("Auto Speed"), central);
     autoSpeed->setObjectName(QStringLiteral("CheckBox1"));
-    autoSpeed->setGeometry(480, top + 30, 100, 20);
+    autoSpeed->setGeometry(480, top + 34, 100, 20);
     autoSpeed->hide();
 
-    const int sendTop = top + 56;
+    const int sendTop = top + 64;
     auto* sendGroup = new QGroupBox(central);
     sendGroup->setObjectName(QStringLiteral("GroupBox1"));
-    sendGroup->setGeometry(6, sendTop, kWidth - 12, 46);
-    Send = makeButton(sendGroup, "Send", QStringLiteral("Send"), 8, 8, 96, 30);
+    sendGroup->setGeometry(6, sendTop, kWidth - 12, 52);
+    Send = makeButton(sendGroup, "Send", QStringLiteral("Send"), 8, 9, 100, 34);
     Send->setIconSize(QSize(16, 16));
     connect(Send, &QPushButton::clicked, this, [this] { suitempSendClick(); });
     ProgressBar1 = new QProgressBar(sendGroup);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(116, 14, kWidth - 12 - 126, 18);
+    ProgressBar1->setGeometry(120, 17, kWidth - 12 - 130, 18);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
     suiImagePanel1 = new QLabel(central);
     suiImagePanel1->setObjectName(QStringLiteral("suiImagePanel1"));
-    suiImagePanel1->setGeometry(kWidth - 6 - 17, sendTop + 50, 17, 17);
+    suiImagePanel1->setGeometry(kWidth - 6 - 17, sendTop + 58, 17, 17);
     suiImagePanel1->setPixmap(varnel::ui::expandTogglePixmap());
     suiImagePanel1->setCursor(Qt::PointingHandCursor);
     suiImagePanel1->setToolTip(QStringLiteral("More settings"));
@@ -246,7 +246,7 @@ void TForm1::buildLowerBands(QWidget* central) {
     // The expanded band: only visible while the window has its expanded height.
     expandedBand_ = new QWidget(central);
     expandedBand_->setObjectName(QStringLiteral("ExpandedBand"));
-    expandedBand_->setGeometry(0, sendTop + 72, kWidth, 90);
+    expandedBand_->setGeometry(0, sendTop + 110, kWidth, 90);
     auto* language = new QGroupBox(QStringLiteral("Windows Version "), expandedBand_);
     language->setObjectName(QStringLiteral("Language"));
     language->setGeometry(6, 0, 150, 52);
@@ -273,10 +273,10 @@ void TForm1::buildLowerBands(QWidget* central) {
     suiEdit3->setObjectName(QStringLiteral("suiEdit3"));
     suiEdit3->setGeometry(382, 22, 50, 22);
     auto* displayFont =
-        makeButton(expandedBand_, "suiButton4", QStringLiteral("Display Font"), 442, 0, 80, 24);
+        makeButton(expandedBand_, "suiButton4", QStringLiteral("Display Font"), 442, 0, 104, 24);
     connect(displayFont, &QPushButton::clicked, this, [this] { suiButton4Click(); });
     auto* initialScreen =
-        makeButton(expandedBand_, "suiButton5", QStringLiteral("Initial Screen"), 442, 28, 80, 24);
+        makeButton(expandedBand_, "suiButton5", QStringLiteral("Initial Screen"), 442, 28, 104, 24);
     connect(initialScreen, &QPushButton::clicked, this, [this] { suiButton5Click(); });
     expandedBand_->hide();
 }
