@@ -141,17 +141,17 @@ class DoubleByteCoverage : public testing::TestWithParam<DoubleByteFile> {};
 // Every character that the encoder can meet has a glyph, and pairs that stand for no character
 // (or a private-use one) stay blank in every row of the file.
 TEST_P(DoubleByteCoverage, MappedPairsDrawnAndUnmappedBlank) {
-    const DoubleByteFile& spec = GetParam();
-    const Bytes file = readProgramFile(spec.name);
-    ASSERT_EQ(file.size(), spec.size);
-    Decoder decoder(spec.codePage);
-    const int lastLead = 0x81 + static_cast<int>(spec.size / 6144) - 1;
+    const DoubleByteFile& expected = GetParam();
+    const Bytes file = readProgramFile(expected.name);
+    ASSERT_EQ(file.size(), expected.size);
+    Decoder decoder(expected.codePage);
+    const int lastLead = 0x81 + static_cast<int>(expected.size / 6144) - 1;
     int drawn = 0;
     std::vector<std::string> missing;
     std::vector<std::string> stray;
     for (int lead = 0x81; lead <= lastLead; ++lead) {
         bool read = false;
-        for (const auto& [first, last] : spec.drawnLeads) {
+        for (const auto& [first, last] : expected.drawnLeads) {
             read = read || (lead >= first && lead <= last);
         }
         for (int trail = 0x40; trail <= 0xFF; ++trail) {
@@ -255,10 +255,10 @@ TEST(GlyphFiles, GlyphsArePlacedInTheCell) {
         {{0xA3, 0xAC}, {0xEC, 0xE9}, {0xCF, 0xA2}},  // windows-949
     };
     for (std::size_t i = 0; i < std::size(kDoubleByteFiles); ++i) {
-        const DoubleByteFile& spec = kDoubleByteFiles[i];
+        const DoubleByteFile& expected = kDoubleByteFiles[i];
         const Codes& c = codes[i / 3];
-        const Bytes file = readProgramFile(spec.name);
-        Decoder decoder(spec.codePage);
+        const Bytes file = readProgramFile(expected.name);
+        Decoder decoder(expected.codePage);
         ASSERT_EQ(decoder.decode({static_cast<char>(c.one[0]), static_cast<char>(c.one[1])}),
                   0x4E00);
         ASSERT_EQ(decoder.decode({static_cast<char>(c.mouth[0]), static_cast<char>(c.mouth[1])}),
@@ -285,11 +285,11 @@ TEST(GlyphFiles, GlyphsArePlacedInTheCell) {
                 }
             }
         }
-        EXPECT_GE(commaRow, 9) << spec.name;
-        EXPECT_LE(commaColumn, 7) << spec.name;
-        EXPECT_GE(oneTop, 5) << spec.name;
-        EXPECT_LE(oneBottom, 10) << spec.name;
-        EXPECT_LE(std::abs(mouthLeft - (15 - mouthRight)), 3) << spec.name;
+        EXPECT_GE(commaRow, 9) << expected.name;
+        EXPECT_LE(commaColumn, 7) << expected.name;
+        EXPECT_GE(oneTop, 5) << expected.name;
+        EXPECT_LE(oneBottom, 10) << expected.name;
+        EXPECT_LE(std::abs(mouthLeft - (15 - mouthRight)), 3) << expected.name;
     }
 }
 
