@@ -4,11 +4,9 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sched.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -259,14 +257,6 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
     signal(SIGPIPE, SIG_IGN);
-
-    // A badge answers the probe at once, and the sender waits only 10 ms for it: where the system
-    // allows, run ahead of the compilers and other busy programs of the machine.
-    sched_param realTime{};
-    realTime.sched_priority = 1;
-    if (sched_setscheduler(0, SCHED_FIFO, &realTime) != 0) {
-        setpriority(PRIO_PROCESS, 0, -10);
-    }
 
     Badge badge(*options);
     badge.saveOutputs(false);

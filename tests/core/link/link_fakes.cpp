@@ -133,7 +133,7 @@ std::vector<int> portsClosed(const LinkLog& log) {
 namespace {
 
 std::string describe(const LinkEvent& e) {
-    char hex[8];
+    char hex[16];
     switch (e.kind) {
         case LinkEvent::Open:
             return "open " + std::to_string(e.port);
