@@ -2,7 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,8 +14,6 @@
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
-
-extern char** environ;
 
 namespace varnel::testing {
 
@@ -30,13 +28,15 @@ BadgeProcess::BadgeProcess(const fs::path& link, const std::vector<std::string>&
         argv.push_back(a.data());
     }
     argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-        pid_ = -1;
+    pid_ = fork();
+    if (pid_ == 0) {
+        // The badge goes with the test, even when the test dies without cleaning up.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        execv(argv[0], argv.data());
+        _exit(127);
     }
-    posix_spawn_file_actions_destroy(&actions);
     for (int i = 0; i < 500 && pid_ > 0; ++i) {
         std::error_code ec;
         if (fs::is_symlink(fs::symlink_status(link, ec))) {
