@@ -289,7 +289,17 @@ class TForm1 : public QMainWindow {
   public:
 
     // --- members of the sending feature ------------------------------------------------------
-    // (add here)
+  private:
+    // The encoding subsystem's state (device image, cell count, glyph buffer, font set), kept
+    // from one Send to the next, and what keeps the port tool tips current.
+    struct SendingState;
+    struct SendingStateDeleter {
+        void operator()(SendingState* state) const;
+    };
+    std::unique_ptr<SendingState, SendingStateDeleter> sending_;
+    SendingState& sending();
+
+  public:
 
     // --- members of the language feature -----------------------------------------------------
     // (add here)
