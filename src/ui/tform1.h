@@ -300,7 +300,6 @@ class TForm1 : public QMainWindow {
     SendingState& sending();
 
   public:
-
     // --- members of the language feature -----------------------------------------------------
     // (add here)
 };
