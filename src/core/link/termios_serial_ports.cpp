@@ -264,11 +264,15 @@ ReadResult TermiosSerialPorts::readByte(int port) {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(p->totalMs);
     for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        // Rounded up, and waited again when poll() comes back early: the time-out is a minimum.
+        const auto now = Clock::now();
+        const int waitMs =
+            now < deadline
+                ? static_cast<int>(
+                      std::chrono::ceil<std::chrono::milliseconds>(deadline - now).count())
+                : 0;
         pollfd waiting{p->fd, POLLIN, 0};
-        const int ready =
-            calls_.poll(&waiting, 1, left.count() > 0 ? static_cast<int>(left.count()) : 0);
+        const int ready = calls_.poll(&waiting, 1, waitMs);
         if (ready < 0) {
             if (errno == EINTR) {
                 continue;
@@ -277,6 +281,9 @@ ReadResult TermiosSerialPorts::readByte(int port) {
                     std::nullopt};
         }
         if (ready == 0) {
+            if (Clock::now() < deadline) {
+                continue;
+            }
             return {SerialError::none(), std::nullopt};
         }
         std::uint8_t byte = 0;
@@ -287,10 +294,12 @@ ReadResult TermiosSerialPorts::readByte(int port) {
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            return {SerialError::none(), std::nullopt};
-        }
-        if (got == 0 && (waiting.revents & (POLLHUP | POLLERR)) == 0) {
+        const bool nothing = (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) ||
+                             (got == 0 && (waiting.revents & (POLLHUP | POLLERR)) == 0);
+        if (nothing) {
+            if (Clock::now() < deadline) {
+                continue;
+            }
             return {SerialError::none(), std::nullopt};
         }
         return {systemError(SerialErrorKind::IoError, p->device, got < 0 ? errno : EIO,
