@@ -75,7 +75,13 @@ class WindowLinkUser : public varnel::LinkUser {
         : form_(form), panels_(panels), warning_(warning), picture_(std::move(picture)) {}
 
     void message(const std::string& text) override { form_.prompt().message(text); }
-    bool confirm(const std::string& text) override { return form_.prompt().confirm(text); }
+    // The question's second line follows a carriage return, which a message box does not break
+    // on by itself.
+    bool confirm(const std::string& text) override {
+        std::string shown = text;
+        std::replace(shown.begin(), shown.end(), '\r', '\n');
+        return form_.prompt().confirm(shown);
+    }
 
     void setStatusPanel(int panel, const std::string& text) override {
         form_.setStatusPanel(panel,

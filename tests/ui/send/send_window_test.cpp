@@ -208,7 +208,9 @@ class SendWindowTest : public QObject {
         prompt_.answers = {false};
         const QImage before = iconImage(form().Send);
         QTest::mouseClick(form().Send, Qt::LeftButton);
-        QCOMPARE(prompt_.questions.size(), std::size_t(1));
+        QCOMPARE(prompt_.questions,
+                 std::vector<std::string>{" Warning: Maybe too many words in message!\n"
+                                          " Are you sure to send the message ? "});
         QCOMPARE(iconImage(form().Send), before);
         badge->stop();
         const QJsonObject session = onlySession();
