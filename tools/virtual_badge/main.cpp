@@ -99,6 +99,9 @@ std::optional<Options> parseOptions(int argc, char** argv) {
                     return std::nullopt;
                 }
             }
+        } else if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            std::exit(0);
         } else if (arg == "--once") {
             o.once = true;
         } else if (arg == "--silent") {
