@@ -383,6 +383,7 @@ void TForm1::FormShow() {
     ReplacePanel(0);
     edits_[0]->setFocus();
     ReadHistory();
+    refreshPortHints();
 }
 
 void TForm1::showEvent(QShowEvent* e) {

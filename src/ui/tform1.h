@@ -271,7 +271,6 @@ class TForm1 : public QMainWindow {
     void passOnHistoryRefresh();
 
   public:
-
     // --- members of the pictures feature -----------------------------------------------------
     // The open-picture dialog; when set it answers instead of the real dialog (nothing =
     // cancelled).  Tests and scripted use set it.
@@ -287,7 +286,6 @@ class TForm1 : public QMainWindow {
     void deleteSlotPicture(int slot);
 
   public:
-
     // --- members of the sending feature ------------------------------------------------------
   private:
     // The encoding subsystem's state (device image, cell count, glyph buffer, font set), kept

@@ -163,7 +163,7 @@ TEST_P(Contract, ReadTakesThePeersByteOrGivesUpAfterTheTimeOut) {
     EXPECT_EQ(silent.byte, std::nullopt);
     if (bench->realTime()) {
         EXPECT_GE(waited, std::chrono::milliseconds(10));
-        EXPECT_LT(waited, std::chrono::milliseconds(60));
+        EXPECT_LT(waited, std::chrono::milliseconds(90));  // VTIME would give 100
     }
     for (std::uint8_t b :
          {std::uint8_t{'T'}, std::uint8_t{0x11}, std::uint8_t{0x13}, std::uint8_t{'\r'}}) {
