@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli_args.h"
+#include "cli_common.h"
 #include "cli_verbs.h"
 #include "common/byte_file.h"
 #include "common/program_folder.h"
@@ -20,35 +21,9 @@ namespace {
 
 constexpr const char* kUsage = "encode DOC.bge --lang jp|kr|cn|tr|en|ru --out IMAGE.bin [--json]";
 
-// Boxes become lines on the error stream, trimmed of their padding; encoding goes on after them.
-class StderrPrompt : public UserPrompt {
-  public:
-    void message(const std::string& text) override {
-        auto first = text.find_first_not_of(' ');
-        auto last = text.find_last_not_of(' ');
-        std::cerr << "varnel-cli encode: "
-                  << (first == std::string::npos ? text : text.substr(first, last - first + 1))
-                  << "\n";
-    }
-    bool confirm(const std::string& text) override {
-        message(text);
-        return false;
-    }
-};
-
 int fail(const std::string& what) {
     std::cerr << "varnel-cli encode: " << what << "\n";
     return 2;
-}
-
-std::optional<int> parseLanguage(const std::string& s) {
-    if (auto id = languageFromSuffix(s)) {
-        return id;
-    }
-    if (s.size() == 1 && s[0] >= '0' && s[0] < '0' + kLanguageCount) {
-        return s[0] - '0';
-    }
-    return std::nullopt;
 }
 
 int runEncode(const std::vector<std::string>& argv) {
@@ -68,7 +43,7 @@ int runEncode(const std::vector<std::string>& argv) {
         return fail("unknown language '" + *lang + "' (jp, kr, cn, tr, en or ru)");
     }
 
-    StderrPrompt prompt;
+    StderrPrompt prompt("encode");
     BadgeProject project;
     if (loadDocFile(rest[0], project, prompt) == DocumentLoad::NotRead) {
         return 1;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli_args.h"
+#include "cli_common.h"
 #include "cli_verbs.h"
 #include "files/document_file.h"
 #include "language/code_page.h"
@@ -40,16 +41,6 @@ std::optional<long> parseNumber(const std::string& s, long low, long high) {
     } catch (const std::exception&) {
         return std::nullopt;
     }
-}
-
-std::optional<int> parseLanguage(const std::string& s) {
-    if (auto id = languageFromSuffix(s)) {
-        return id;
-    }
-    if (auto n = parseNumber(s, 0, kLanguageCount - 1)) {
-        return static_cast<int>(*n);
-    }
-    return std::nullopt;
 }
 
 std::string codePointOf(const std::string& utf8) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli_args.h"
+#include "cli_common.h"
 #include "cli_verbs.h"
 #include "common/program_folder.h"
 #include "encoder/badge_encoder.h"
@@ -69,7 +70,7 @@ int runSend(const std::vector<std::string>& argv) {
                   << "usage: varnel-cli " << kUsage << "\n";
         return 2;
     }
-    std::optional<int> languageId = languageFromSuffix(*lang);
+    std::optional<int> languageId = parseLanguage(*lang);
     if (!languageId) {
         std::cerr << kPrefix << "unknown language '" << *lang << "' (jp, kr, cn, tr, en or ru)\n";
         return 2;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli_args.h"
+#include "cli_common.h"
 #include "cli_verbs.h"
 #include "common/user_prompt.h"
 #include "files/document_file.h"
@@ -18,32 +19,6 @@ namespace varnel::cli {
 namespace {
 
 constexpr const char* kUsage = "show DOC.bge [--lang jp|kr|cn|tr|en|ru] [--json]";
-
-// The reader's messages go to the error stream, trimmed of their padding.
-class StderrPrompt : public UserPrompt {
-  public:
-    void message(const std::string& text) override {
-        auto first = text.find_first_not_of(' ');
-        auto last = text.find_last_not_of(' ');
-        std::cerr << "varnel-cli show: "
-                  << (first == std::string::npos ? text : text.substr(first, last - first + 1))
-                  << "\n";
-    }
-    bool confirm(const std::string& text) override {
-        message(text);
-        return false;
-    }
-};
-
-std::optional<int> parseLanguage(const std::string& s) {
-    if (auto id = languageFromSuffix(s)) {
-        return id;
-    }
-    if (s.size() == 1 && s[0] >= '0' && s[0] < '0' + kLanguageCount) {
-        return s[0] - '0';
-    }
-    return std::nullopt;
-}
 
 std::string jsonString(const std::string& utf8) {
     std::string out = "\"";
@@ -152,7 +127,7 @@ int runShow(const std::vector<std::string>& argv) {
         return 2;
     }
     BadgeProject project;
-    StderrPrompt prompt;
+    StderrPrompt prompt("show");
     DocumentLoad result = loadDocFile(rest[0], project, prompt);
     if (result == DocumentLoad::NotRead) {
         return 1;

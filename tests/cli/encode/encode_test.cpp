@@ -11,32 +11,15 @@
 #include "common/recording_prompt.h"
 #include "encoder/badge_encoder.h"
 #include "files/document_file.h"
+#include "support/cli_run.h"
 
 namespace varnel {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using testing::CliRun;
+using testing::slurp;
 
 class CliEncodeTest : public ::testing::Test {
   protected:
@@ -48,13 +31,9 @@ class CliEncodeTest : public ::testing::Test {
 
     CliRun cli(const std::vector<std::string>& args,
                const fs::path& exe = fs::path(VARNEL_PROGRAM_DIR) / "varnel-cli") {
-        std::string command = quoted(exe.string()) + " encode";
-        for (const auto& a : args) {
-            command += " " + quoted(a);
-        }
-        command += " >" + quoted(file("out")) + " 2>" + quoted(file("err"));
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir_ / "out"), slurp(dir_ / "err")};
+        std::vector<std::string> all{"encode"};
+        all.insert(all.end(), args.begin(), args.end());
+        return testing::runProgram(exe, all, dir_);
     }
 
     std::string file(const std::string& name) const { return (dir_ / name).string(); }

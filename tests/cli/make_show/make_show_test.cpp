@@ -12,32 +12,15 @@
 #include "common/recording_prompt.h"
 #include "files/document_file.h"
 #include "language/code_page.h"
+#include "support/cli_run.h"
 
 namespace varnel {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using testing::CliRun;
+using testing::slurp;
 
 class MakeShowTest : public ::testing::Test {
   protected:
@@ -48,13 +31,7 @@ class MakeShowTest : public ::testing::Test {
     ~MakeShowTest() override { fs::remove_all(dir_); }
 
     CliRun cli(const std::vector<std::string>& args) {
-        std::string command = quoted(std::string(VARNEL_PROGRAM_DIR) + "/varnel-cli");
-        for (const auto& a : args) {
-            command += " " + quoted(a);
-        }
-        command += " >" + quoted((dir_ / "out").string()) + " 2>" + quoted((dir_ / "err").string());
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir_ / "out"), slurp(dir_ / "err")};
+        return testing::runProgram(fs::path(VARNEL_PROGRAM_DIR) / "varnel-cli", args, dir_);
     }
 
     std::string file(const std::string& name) const { return (dir_ / name).string(); }
