@@ -235,13 +235,17 @@ void TForm1::buildLowerBands(QWidget* central) {
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
-    suiImagePanel1 = new QLabel(central);
+    // The height toggle: a small picture that takes clicks and, for the keyboard, Space.
+    suiImagePanel1 = new QToolButton(central);
     suiImagePanel1->setObjectName(QStringLiteral("suiImagePanel1"));
     suiImagePanel1->setGeometry(kWidth - 6 - 17, sendTop + 58, 17, 17);
-    suiImagePanel1->setPixmap(varnel::ui::expandTogglePixmap());
+    suiImagePanel1->setIcon(QIcon(varnel::ui::expandTogglePixmap(false)));
+    suiImagePanel1->setIconSize(QSize(17, 17));
+    suiImagePanel1->setAutoRaise(true);
+    suiImagePanel1->setFocusPolicy(Qt::TabFocus);
     suiImagePanel1->setCursor(Qt::PointingHandCursor);
     suiImagePanel1->setToolTip(QStringLiteral("More settings"));
-    suiImagePanel1->installEventFilter(this);
+    connect(suiImagePanel1, &QToolButton::clicked, this, [this] { suiImagePanel1Click(); });
 
     // The expanded band: only visible while the window has its expanded height.
     expandedBand_ = new QWidget(central);
@@ -376,6 +380,7 @@ void TForm1::FormShow() {
     }
     setFixedSize(kWidth, kCompactHeight);
     expandedBand_->hide();
+    suiImagePanel1->setIcon(QIcon(varnel::ui::expandTogglePixmap(false)));
     LoadDisplayFont(true);
     BtnNewClick();
     UpdateActionGlyphs();
@@ -414,9 +419,6 @@ bool TForm1::event(QEvent* e) {
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == EditRunSeq && e->type() == QEvent::FocusOut) {
         suitempEditRunSeqExit();
-    } else if (watched == suiImagePanel1 && e->type() == QEvent::MouseButtonPress) {
-        suiImagePanel1Click();
-        return true;
     }
     return QMainWindow::eventFilter(watched, e);
 }
@@ -425,6 +427,7 @@ void TForm1::suiImagePanel1Click() {
     const bool expand = height() != kExpandedHeight;
     setFixedSize(kWidth, expand ? kExpandedHeight : kCompactHeight);
     expandedBand_->setVisible(expand);
+    suiImagePanel1->setIcon(QIcon(varnel::ui::expandTogglePixmap(expand)));
 }
 
 void TForm1::About1Click() {

@@ -252,7 +252,7 @@ class TForm1 : public QMainWindow {
     QLineEdit* suiEdit1 = nullptr;
     QLineEdit* suiEdit2 = nullptr;
     QLineEdit* suiEdit3 = nullptr;
-    QLabel* suiImagePanel1 = nullptr;
+    QToolButton* suiImagePanel1 = nullptr;
 
     // --- members of the documents feature --------------------------------------------------
     // The file dialogs of the document commands; when set they answer instead of the real

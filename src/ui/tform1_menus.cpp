@@ -31,11 +31,14 @@ void TForm1::buildMenus() {
 
     QMenu* file = MenuEnglish->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    connect(addItem(file, "New1", QStringLiteral("&New")), &QAction::triggered, this,
-            [this] { New1Click(); });
-    connect(addItem(file, "Open1", QStringLiteral("&Open")), &QAction::triggered, this,
-            [this] { Open1Click(); });
+    QAction* newItem = addItem(file, "New1", QStringLiteral("&New"));
+    newItem->setShortcut(QKeySequence::New);
+    connect(newItem, &QAction::triggered, this, [this] { New1Click(); });
+    QAction* openItem = addItem(file, "Open1", QStringLiteral("&Open"));
+    openItem->setShortcut(QKeySequence::Open);
+    connect(openItem, &QAction::triggered, this, [this] { Open1Click(); });
     Save1 = addItem(file, "Save1", QStringLiteral("&Save"));
+    Save1->setShortcut(QKeySequence::Save);
     connect(Save1, &QAction::triggered, this, [this] { Save1Click(); });
     connect(addItem(file, "SaveAs1", QStringLiteral("S&ave As")), &QAction::triggered, this,
             [this] { SaveAs1Click(); });

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/ usr / bin / env python3
 """Draws the Language Selector's world map (language_world_map.png, 550 x 271).
 
 Source: the Micro World Data Bank II coastlines (public domain, by Fred Pospeschil and Antonio
@@ -72,7 +72,7 @@ def fill(mask, ring, value):
     w, h = WIDTH * SS, HEIGHT * SS
     pts = unwrapped(ring)
     base = min(p[1] for p in pts)
-    # Bring the ring into the map's longitude window, then draw its neighbours too.
+#Bring the ring into the map's longitude window, then draw its neighbours too.
     shift0 = 0.0
     left = CENTRE - 180.0
     while base + shift0 < left:

@@ -6,7 +6,7 @@
 
 namespace varnel::ui {
 
-// The small arrow of the height toggle.
-QPixmap expandTogglePixmap();
+// The small arrow of the height toggle: down while compact, up while expanded.
+QPixmap expandTogglePixmap(bool expanded);
 
 }  // namespace varnel::ui

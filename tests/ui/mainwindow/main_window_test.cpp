@@ -97,7 +97,7 @@ class MainWindowTest : public QObject {
     }
 
     void heightToggleSwitchesBetweenCompactAndExpanded() {
-        auto* toggle = find<QLabel>("suiImagePanel1");
+        auto* toggle = find<QToolButton>("suiImagePanel1");
         auto* band = find<QComboBox>("LangBox");
         QVERIFY(!band->isVisible());
         QTest::mouseClick(toggle, Qt::LeftButton);
@@ -106,6 +106,10 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(form().size(), QSize(620, 465));
         QVERIFY(!band->isVisible());
+        // From the keyboard too.
+        focus(toggle);
+        QTest::keyClick(toggle, Qt::Key_Space);
+        QCOMPARE(form().size(), QSize(620, 565));
     }
 
     void saveButtonFollowsModifiedFlagButNotTheEnableBoxes() {
