@@ -353,6 +353,7 @@ void TForm1::FormCreate() {
     project_.pictureFlags = 0;
     ReadPara();
     writeStoredButtonPictures();
+    refreshLegendPictures();
     project_.speeds.fill(varnel::kDefaultSpeed);
     project_.actions.fill(varnel::kDefaultAction);
     Send->setIcon(pictureFileIcon("s6g.dat"));

@@ -209,6 +209,7 @@ class TForm1 : public QMainWindow {
     void insertSymbol(std::string_view toolButtonName);
     void slotTextEdited(int slot);
     void writeStoredButtonPictures();
+    void refreshLegendPictures();
     QIcon pictureFileIcon(const std::string& fileName) const;
 
     std::filesystem::path programFolder_;

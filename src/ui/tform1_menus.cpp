@@ -88,7 +88,7 @@ void TForm1::buildMenus() {
                      Legend{"Normal1", "F&aster", "s4.dat"}, Legend{"Slow1", "Fa&st", "s3.dat"},
                      Legend{"Normal2", "&Normal", "s2.dat"}, Legend{"Slow2", "&Slow", "s1.dat"}}) {
         QAction* item = addItem(speed, l.name, QString::fromLatin1(l.caption));
-        item->setIcon(pictureFileIcon(l.picture));
+        item->setData(QString::fromLatin1(l.picture));
         item->setEnabled(false);
     }
     QMenu* action = MenuEnglish->addMenu(QStringLiteral("&Action"));
@@ -98,7 +98,7 @@ void TForm1::buildMenus() {
           Legend{"Scroll1", "Scroll", "a2.dat"}, Legend{"Snow1", "Snow", "a4.dat"},
           Legend{"Twinkle1", "Flash", "a6.dat"}, Legend{"Twinkle2", "Twinkle", "a5.dat"}}) {
         QAction* item = addItem(action, l.name, QString::fromLatin1(l.caption));
-        item->setIcon(pictureFileIcon(l.picture));
+        item->setData(QString::fromLatin1(l.picture));
         item->setEnabled(false);
         if (std::string_view(l.name) == "Rotate1") {
             item->setVisible(false);
@@ -177,4 +177,15 @@ void TForm1::buildToolBar() {
     ToolBar1->addSeparator();
     add(QStringLiteral("ToolButton2"), QStringLiteral("Image Editor"),
         [this] { ToolButton2Click(); });
+}
+
+void TForm1::refreshLegendPictures() {
+    // The Speed and Action legends show the button pictures of the program folder, which exist
+    // only once the stored ones have been written.
+    for (QMenu* legend : {findChild<QMenu*>(QStringLiteral("Edit2")),
+                          findChild<QMenu*>(QStringLiteral("Action1"))}) {
+        for (QAction* item : legend->actions()) {
+            item->setIcon(pictureFileIcon(item->data().toString().toStdString()));
+        }
+    }
 }

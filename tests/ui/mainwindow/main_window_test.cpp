@@ -72,6 +72,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(find<QLabel>("Label19")->text(), QStringLiteral("0"));
         QCOMPARE(find<QLabel>("Label20")->text(), QStringLiteral("0"));
         QCOMPARE(edit("EditRunSeq")->text(), QStringLiteral("12345678"));
+        // The Speed legend shows the digit pictures written at this very start.
+        QVERIFY(!action("Faster1")->icon().isNull());
+        QVERIFY(!action("Faster1")->isEnabled());
     }
 
     void storedPicturesAreWrittenOnceAndNeverOverwritten() {
