@@ -208,7 +208,7 @@ const std::vector<FontSource> kSources = {
 
 // Korean and Traditional Chinese rows below lead 0xA1 stay blank: the encoder never draws them
 // (code page 950 has only user-defined characters there).
-const std::vector<GlyphFileSpec> kFiles = {
+const std::vector<GlyphFileRecipe> kFiles = {
     {.name = "system16/_system/12 PICTURE.bin",
      .kind = FileKind::Pictures,
      .role = "the twelve pictures"},
@@ -330,12 +330,12 @@ const FontSource& fontSource(std::string_view key) {
     throw std::out_of_range("unknown font " + std::string(key));
 }
 
-const std::vector<GlyphFileSpec>& glyphFiles() {
+const std::vector<GlyphFileRecipe>& glyphFiles() {
     return kFiles;
 }
 
-const GlyphFileSpec* findGlyphFile(std::string_view name) {
-    for (const GlyphFileSpec& file : kFiles) {
+const GlyphFileRecipe* findGlyphFile(std::string_view name) {
+    for (const GlyphFileRecipe& file : kFiles) {
         if (name == file.name) {
             return &file;
         }

@@ -20,7 +20,7 @@ enum class FileKind {
 };
 
 // One file the generator writes.
-struct GlyphFileSpec {
+struct GlyphFileRecipe {
     const char* name;  // path under the program folder, '/' separated
     FileKind kind;
     const char* role;  // what it is, for the summary and the notice
@@ -32,7 +32,7 @@ struct GlyphFileSpec {
     std::vector<const char*> chain{};  // font keys, first non-empty glyph wins
 };
 
-const std::vector<GlyphFileSpec>& glyphFiles();
-const GlyphFileSpec* findGlyphFile(std::string_view name);
+const std::vector<GlyphFileRecipe>& glyphFiles();
+const GlyphFileRecipe* findGlyphFile(std::string_view name);
 
 }  // namespace varnel::glyphgen

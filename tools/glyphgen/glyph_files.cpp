@@ -18,11 +18,12 @@ namespace {
 // The fonts of one chain, opened for one cell shape.
 class FontChain {
   public:
-    FontChain(const GlyphFileSpec& spec, const CellShape& shape, std::set<std::string>& inputs) {
+    FontChain(const GlyphFileRecipe& recipe, const CellShape& shape,
+              std::set<std::string>& inputs) {
         if (FT_Init_FreeType(&library_) != 0) {
             throw std::runtime_error("FreeType cannot start");
         }
-        for (const char* key : spec.chain) {
+        for (const char* key : recipe.chain) {
             const FontSource& source = fontSource(key);
             inputs.insert(source.path);
             fonts_.push_back(std::make_unique<SourceFont>(library_, source, shape));
@@ -122,9 +123,9 @@ struct Tally {
     int blanks = 0;
 };
 
-std::string summaryLine(const GlyphFileSpec& spec, const Tally& tally, const FontChain& chain,
+std::string summaryLine(const GlyphFileRecipe& recipe, const Tally& tally, const FontChain& chain,
                         const GeneratedFile& file, bool listFallbacks) {
-    return std::string(spec.name) + " (" + spec.role + "): " + std::to_string(tally.mapped) +
+    return std::string(recipe.name) + " (" + recipe.role + "): " + std::to_string(tally.mapped) +
            " characters, " + std::to_string(tally.blanks) + " blank by design, " +
            std::to_string(file.missing.size()) + " without glyph; " + chain.usage() +
            (listFallbacks ? "\n" + chain.fallbackList() : "");
@@ -149,13 +150,13 @@ bool drawable(const std::optional<char32_t>& c) {
     return c && !isPrivateUse(*c) && !isControl(*c);
 }
 
-GeneratedFile doubleByteFile(const GlyphFileSpec& spec, bool listFallbacks) {
+GeneratedFile doubleByteFile(const GlyphFileRecipe& recipe, bool listFallbacks) {
     GeneratedFile file;
-    FontChain chain(spec, CellShape{}, file.inputs);
-    CodePage codePage(spec.codePage);
-    file.bytes.assign(doubleByteOffset(spec.lastLead + 1, 0x40), 0);
+    FontChain chain(recipe, CellShape{}, file.inputs);
+    CodePage codePage(recipe.codePage);
+    file.bytes.assign(doubleByteOffset(recipe.lastLead + 1, 0x40), 0);
     Tally tally;
-    for (int lead = spec.firstLead; lead <= spec.lastLead; ++lead) {
+    for (int lead = recipe.firstLead; lead <= recipe.lastLead; ++lead) {
         for (int trail = 0x40; trail <= 0xFF; ++trail) {
             const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
             const std::optional<char32_t> c = codePage.decode(bytes);
@@ -164,39 +165,41 @@ GeneratedFile doubleByteFile(const GlyphFileSpec& spec, bool listFallbacks) {
             }
         }
     }
-    file.summary = summaryLine(spec, tally, chain, file, listFallbacks);
+    file.summary = summaryLine(recipe, tally, chain, file, listFallbacks);
     return file;
 }
 
-GeneratedFile halfWidthFile(const GlyphFileSpec& spec, bool listFallbacks) {
+GeneratedFile halfWidthFile(const GlyphFileRecipe& recipe, bool listFallbacks) {
     GeneratedFile file;
-    FontChain chain(spec, CellShape{}, file.inputs);
-    CodePage codePage(spec.codePage);
+    FontChain chain(recipe, CellShape{}, file.inputs);
+    CodePage codePage(recipe.codePage);
     file.bytes.assign(128 * 32, 0);
     Tally tally;
-    for (int byte = std::max(spec.firstLead, 0x80); byte <= std::min(spec.lastLead, 0xFF); ++byte) {
+    for (int byte = std::max(recipe.firstLead, 0x80); byte <= std::min(recipe.lastLead, 0xFF);
+         ++byte) {
         const std::string bytes(1, static_cast<char>(byte));
         const std::optional<char32_t> c = codePage.decode(bytes);
         if (drawable(c)) {
             drawInto(chain, bytes, *c, tally, file, static_cast<std::size_t>(byte - 0x80) * 32);
         }
     }
-    file.summary = summaryLine(spec, tally, chain, file, listFallbacks);
+    file.summary = summaryLine(recipe, tally, chain, file, listFallbacks);
     return file;
 }
 
 // The resident font: 256 characters in code page 1252 order, 12 bytes each, one byte per pixel
 // row from the top, bit 7 the leftmost pixel; glyphs are 6 pixels wide in columns 0..5 with the
 // baseline under row 9 (rows 10 and 11 hold descenders).  3072 bytes.
-GeneratedFile residentFile(const GlyphFileSpec& spec, bool listFallbacks) {
+GeneratedFile residentFile(const GlyphFileRecipe& recipe, bool listFallbacks) {
     constexpr int kWidth = 8;
     constexpr int kRows = 12;
     GeneratedFile file;
-    FontChain chain(spec, CellShape{kWidth, kRows, false}, file.inputs);
-    CodePage codePage(spec.codePage);
+    FontChain chain(recipe, CellShape{kWidth, kRows, false}, file.inputs);
+    CodePage codePage(recipe.codePage);
     file.bytes.assign(256 * kRows, 0);
     Tally tally;
-    for (int byte = std::max(spec.firstLead, 0); byte <= std::min(spec.lastLead, 0xFF); ++byte) {
+    for (int byte = std::max(recipe.firstLead, 0); byte <= std::min(recipe.lastLead, 0xFF);
+         ++byte) {
         const std::string bytes(1, static_cast<char>(byte));
         const std::optional<char32_t> c = codePage.decode(bytes);
         if (!drawable(c)) {
@@ -222,34 +225,34 @@ GeneratedFile residentFile(const GlyphFileSpec& spec, bool listFallbacks) {
             file.bytes[static_cast<std::size_t>(byte * kRows + row)] = bits;
         }
     }
-    file.summary = summaryLine(spec, tally, chain, file, listFallbacks);
+    file.summary = summaryLine(recipe, tally, chain, file, listFallbacks);
     return file;
 }
 
 }  // namespace
 
-GeneratedFile generateFile(const GlyphFileSpec& spec, bool listFallbacks) {
+GeneratedFile generateFile(const GlyphFileRecipe& recipe, bool listFallbacks) {
     const auto start = std::chrono::steady_clock::now();
     GeneratedFile file;
-    switch (spec.kind) {
+    switch (recipe.kind) {
         case FileKind::DoubleByte:
-            file = doubleByteFile(spec, listFallbacks);
+            file = doubleByteFile(recipe, listFallbacks);
             break;
         case FileKind::HalfWidth:
-            file = halfWidthFile(spec, listFallbacks);
+            file = halfWidthFile(recipe, listFallbacks);
             break;
         case FileKind::Resident:
-            file = residentFile(spec, listFallbacks);
+            file = residentFile(recipe, listFallbacks);
             break;
         case FileKind::Pictures:
             file.bytes = pictureFileBytes();
-            file.summary = std::string(spec.name) + " (" + spec.role +
+            file.summary = std::string(recipe.name) + " (" + recipe.role +
                            "): " + std::to_string(file.bytes.size() / 64) + " pictures";
             break;
         case FileKind::Notice: {
             const std::string text = noticeText();
             file.bytes.assign(text.begin(), text.end());
-            file.summary = std::string(spec.name) + " (" + spec.role + ")";
+            file.summary = std::string(recipe.name) + " (" + recipe.role + ")";
             break;
         }
     }

@@ -19,7 +19,7 @@ struct GeneratedFile {
 // Builds the content of one file of the catalogue.  Throws std::runtime_error when a font
 // cannot be opened; a character without a glyph is reported in `missing`.  With listFallbacks
 // the summary also names each character that the first font of the chain did not draw.
-GeneratedFile generateFile(const GlyphFileSpec& spec, bool listFallbacks = false);
+GeneratedFile generateFile(const GlyphFileRecipe& recipe, bool listFallbacks = false);
 
 // The offset of the double-byte pair (lead, trail) in a double-byte file.
 constexpr std::size_t doubleByteOffset(int lead, int trail) {

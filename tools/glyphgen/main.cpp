@@ -30,7 +30,7 @@ int usage() {
                  "usage: varnel-glyphgen --program-dir DIR [--depfile FILE] NAME...\n"
                  "       varnel-glyphgen --program-dir DIR --all [--list-fallbacks]\n"
                  "names:\n");
-    for (const GlyphFileSpec& file : glyphFiles()) {
+    for (const GlyphFileRecipe& file : glyphFiles()) {
         std::fprintf(stderr, "  %s\n", file.name);
     }
     return 2;
@@ -72,7 +72,7 @@ std::string escapeForMake(const std::string& path) {
 int main(int argc, char** argv) {
     fs::path programDir;
     fs::path depfile;
-    std::vector<const GlyphFileSpec*> wanted;
+    std::vector<const GlyphFileRecipe*> wanted;
     bool listFallbacks = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -83,10 +83,10 @@ int main(int argc, char** argv) {
         } else if (arg == "--list-fallbacks") {
             listFallbacks = true;
         } else if (arg == "--all") {
-            for (const GlyphFileSpec& file : glyphFiles()) {
+            for (const GlyphFileRecipe& file : glyphFiles()) {
                 wanted.push_back(&file);
             }
-        } else if (const GlyphFileSpec* file = findGlyphFile(arg)) {
+        } else if (const GlyphFileRecipe* file = findGlyphFile(arg)) {
             wanted.push_back(file);
         } else {
             std::fprintf(stderr, "varnel-glyphgen: unknown argument %s\n", arg.c_str());
@@ -100,18 +100,18 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     std::string targets;
     std::string inputs;
-    for (const GlyphFileSpec* spec : wanted) {
-        const fs::path target = programDir / spec->name;
+    for (const GlyphFileRecipe* recipe : wanted) {
+        const fs::path target = programDir / recipe->name;
         GeneratedFile file;
         try {
-            file = generateFile(*spec, listFallbacks);
+            file = generateFile(*recipe, listFallbacks);
         } catch (const std::exception& e) {
-            std::fprintf(stderr, "varnel-glyphgen: %s: %s\n", spec->name, e.what());
+            std::fprintf(stderr, "varnel-glyphgen: %s: %s\n", recipe->name, e.what());
             return 1;
         }
         std::printf("%s\n", file.summary.c_str());
         if (!file.missing.empty()) {
-            std::fprintf(stderr, "varnel-glyphgen: %s: %zu characters have no glyph:", spec->name,
+            std::fprintf(stderr, "varnel-glyphgen: %s: %zu characters have no glyph:", recipe->name,
                          file.missing.size());
             for (std::size_t i = 0; i < file.missing.size() && i < 40; ++i) {
                 std::fprintf(stderr, " %s", file.missing[i].c_str());

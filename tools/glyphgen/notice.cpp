@@ -19,7 +19,7 @@ std::string noticeText() {
         "from, in the order they are tried (the first font that has a glyph draws it):\n"
         "\n";
     std::set<std::string_view> used;
-    for (const GlyphFileSpec& file : glyphFiles()) {
+    for (const GlyphFileRecipe& file : glyphFiles()) {
         if (file.chain.empty()) {
             continue;
         }

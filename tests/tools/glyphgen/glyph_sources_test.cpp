@@ -108,7 +108,7 @@ TEST(Notice, NamesEveryPackageAndTheResidentLayout) {
 // A chain that cannot draw what the code page maps is reported, character by character, and
 // the rows before the first filled lead stay blank.
 TEST(GenerateFile, ReportsCharactersWithoutGlyph) {
-    const GlyphFileSpec halfWidthOnly{
+    const GlyphFileRecipe halfWidthOnly{
         "kanji.bin", FileKind::DoubleByte, "test", "windows-932", 0x88, 0x88, {"shinonome-half"}};
     const GeneratedFile file = generateFile(halfWidthOnly);
     EXPECT_EQ(file.bytes.size(), 8u * 192 * 32);
@@ -121,15 +121,15 @@ TEST(GenerateFile, ReportsCharactersWithoutGlyph) {
 
 TEST(GenerateFile, CatalogueNamesEveryFileOnce) {
     std::vector<std::string> names;
-    for (const GlyphFileSpec& spec : glyphFiles()) {
+    for (const GlyphFileRecipe& recipe : glyphFiles()) {
         for (const std::string& other : names) {
-            EXPECT_NE(other, spec.name);
+            EXPECT_NE(other, recipe.name);
         }
-        names.emplace_back(spec.name);
-        for (const char* key : spec.chain) {
+        names.emplace_back(recipe.name);
+        for (const char* key : recipe.chain) {
             EXPECT_NO_THROW(fontSource(key)) << key;
         }
-        EXPECT_EQ(findGlyphFile(spec.name), &spec);
+        EXPECT_EQ(findGlyphFile(recipe.name), &recipe);
     }
     EXPECT_EQ(names.size(), 16u);
     EXPECT_EQ(findGlyphFile("system16/_system/none.bin"), nullptr);
