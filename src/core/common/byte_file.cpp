@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -11,7 +12,7 @@
 
 namespace varnel {
 
-std::optional<ByteVector> readWholeFile(const std::filesystem::path& path) {
+std::optional<ByteVector> readWholeFile(const std::filesystem::path& path, std::size_t limit) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         return std::nullopt;
@@ -20,7 +21,13 @@ std::optional<ByteVector> readWholeFile(const std::filesystem::path& path) {
     if (!in) {
         return std::nullopt;
     }
-    ByteVector bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ByteVector bytes;
+    char chunk[65536];
+    while (bytes.size() < limit && in) {
+        const std::size_t want = std::min(sizeof chunk, limit - bytes.size());
+        in.read(chunk, static_cast<std::streamsize>(want));
+        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+    }
     if (in.bad()) {
         return std::nullopt;
     }

@@ -10,8 +10,10 @@ namespace varnel {
 
 using ByteVector = std::vector<std::uint8_t>;
 
-// Whole-file helpers for the program's small binary files.
-std::optional<ByteVector> readWholeFile(const std::filesystem::path& path);
+// Whole-file helpers for the program's small binary files.  Reads at most limit bytes; nothing
+// when the path is not a readable regular file.
+std::optional<ByteVector> readWholeFile(const std::filesystem::path& path,
+                                        std::size_t limit = static_cast<std::size_t>(-1));
 
 // Writes through a temporary file in the same folder, flushed and renamed over the target, so
 // the target is either the old or the new content.  False when any step failed.

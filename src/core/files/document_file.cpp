@@ -1,8 +1,9 @@
 #include "files/document_file.h"
 
 #include <algorithm>
-#include <fstream>
 #include <system_error>
+
+#include "common/byte_file.h"
 
 namespace varnel {
 
@@ -66,24 +67,6 @@ PictureRead readPicture(ByteReader& in, SlotPicture& picture) {
     }
     picture = std::move(read);
     return PictureRead::Done;
-}
-
-std::optional<ByteVector> readDocumentBytes(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    ByteVector bytes(kLargestDocument);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
 }
 
 }  // namespace
@@ -190,7 +173,7 @@ DocumentLoad loadDocFile(const std::filesystem::path& path, BadgeProject& projec
         prompt.message(path.string() + kFileNotFoundSuffix);
         return DocumentLoad::NotRead;
     }
-    auto bytes = readDocumentBytes(path);
+    auto bytes = readWholeFile(path, kLargestDocument);
     if (!bytes) {
         prompt.message(kFileReadError);
         return DocumentLoad::NotRead;
