@@ -55,6 +55,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(x, y, w, h);
     button->setFocusPolicy(Qt::TabFocus);
+    button->setAutoDefault(true);  // Enter presses the focused button, as Space does
     return button;
 }
 
@@ -126,7 +127,9 @@ void TForm1::buildSlotRows(QWidget* central) {
             auto* edit = new QLineEdit(central);
             edit->setObjectName(QString::fromLatin1(editNames[i]));
             edit->setGeometry(kEditLeft, y, kEditWidth, 22);
-            edit->setMaxLength(static_cast<int>(varnel::kMaxTypedTextBytes));
+            // A document can bring up to 255 bytes, which must show whole; what is typed is
+            // held to 250 bytes by slotTextEdited.
+            edit->setMaxLength(255);
             edits_[i] = edit;
             connect(edit, &QLineEdit::textEdited, this, [this, slot] { slotTextEdited(slot); });
             connect(edit, &QLineEdit::textChanged, this, [this, slot] { suitempEditChange(slot); });

@@ -77,7 +77,9 @@ void TForm1::slotTextEdited(int slot) {
     QLineEdit* edit = messageEdit(slot);
     QString refused;
     std::optional<std::string> bytes = bytesForText(edit->text(), &refused);
-    if (!bytes || bytes->size() > varnel::kMaxTypedTextBytes) {
+    // Beyond 250 bytes a text may only shrink (a document can bring a longer one).
+    if (!bytes || (bytes->size() > varnel::kMaxTypedTextBytes &&
+                   bytes->size() > project_.text(slot).size())) {
         // Refuse the edit: the text keeps its bytes.
         const int cursor = edit->cursorPosition();
         QSignalBlocker block(edit);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -231,6 +232,33 @@ class MainWindowTest : public QObject {
         QVERIFY(!form().project().modified);
         QCOMPARE(form().windowTitle(), title);
         QVERIFY(form().isVisible());
+    }
+
+    void aLongerTextFromADocumentShowsWholeAndMayOnlyShrink() {
+        form().project().text(1) = std::string(254, 'x') + "y";
+        form().showWholeProject();
+        QLineEdit* e = edit("Edit3");
+        QCOMPARE(e->text().size(), 255);
+        QVERIFY(e->text().endsWith(QLatin1Char('y')));
+        focus(e);
+        e->end(false);
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QCOMPARE(form().project().text(1), std::string(254, 'x'));
+        QTest::keyClicks(e, "z");
+        QCOMPARE(form().project().text(1), std::string(254, 'x'));
+        e->selectAll();
+        QTest::keyClicks(e, "short");
+        QCOMPARE(form().project().text(1), std::string("short"));
+    }
+
+    void enterAndSpacePressTheFocusedButton() {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            form().project().modified = false;
+            auto* del = find<QPushButton>("suiButton3");
+            focus(del);
+            QTest::keyClick(del, key);
+            QVERIFY2(form().project().modified, "the Del button did not react");
+        }
     }
 
     void countersShowByteLengths() {
