@@ -97,6 +97,12 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent) {
 void TForm5::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     FormShow();
+    // The keyboard starts on the ticked language, so Space or the arrows go on from there.
+    for (QRadioButton* button : findChildren<QRadioButton*>()) {
+        if (button->isChecked()) {
+            button->setFocus();
+        }
+    }
 }
 
 void TForm5::FormShow() {
