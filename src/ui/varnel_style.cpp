@@ -27,5 +27,12 @@ void applyVarnelStyle(QApplication& app) {
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }"
         "QStatusBar QLabel { border: 1px solid #c4ced8; border-radius: 2px; padding: 0 3px; }"
         "QProgressBar { border: 1px solid #a8b6c4; border-radius: 3px; background: white; }"
-        "QProgressBar::chunk { background: #4f86c0; }"));
+        "QProgressBar::chunk { background: #4f86c0; }"
+        "QToolButton { border: 1px solid #a8b6c4; border-radius: 3px; background: #f4f7fa; }"
+        "QToolButton:hover { background: #dde8f3; }"
+        "QToolButton:pressed { background: #c4d6ea; }"
+        "QToolButton:focus { border: 2px solid #3d6fa8; }"
+        "QToolBar QToolButton { border: 1px solid transparent; background: transparent; }"
+        "QToolBar QToolButton:hover { border: 1px solid #a8b6c4; background: #dde8f3; }"
+        "QToolBar QToolButton:disabled { background: transparent; }"));
 }
