@@ -34,7 +34,17 @@ std::optional<ByteVector> readWholeFile(const std::filesystem::path& path, std::
     return bytes;
 }
 
-bool writeFileAtomically(const std::filesystem::path& path, const ByteVector& bytes) {
+bool writeFileAtomically(const std::filesystem::path& given, const ByteVector& bytes) {
+    // A name that is a symbolic link stands for the file it points to: replace that file and
+    // keep the link.
+    std::error_code linkError;
+    std::filesystem::path path = given;
+    if (std::filesystem::is_symlink(given, linkError)) {
+        std::filesystem::path resolved = std::filesystem::weakly_canonical(given, linkError);
+        if (!linkError) {
+            path = resolved;
+        }
+    }
     std::filesystem::path folder = path.parent_path();
     if (folder.empty()) {
         folder = ".";
@@ -61,10 +71,16 @@ bool writeFileAtomically(const std::filesystem::path& path, const ByteVector& by
         ok = false;
     }
     if (ok) {
-        // Keep the usual permissions of a new file rather than mkstemp's 0600.
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(pattern.c_str(), 0666 & ~mask);
+        // A file that is replaced keeps its permissions; a new one gets the usual ones rather
+        // than mkstemp's 0600.
+        struct stat old {};
+        if (::stat(path.c_str(), &old) == 0) {
+            ::chmod(pattern.c_str(), old.st_mode & 07777);
+        } else {
+            mode_t mask = ::umask(0);
+            ::umask(mask);
+            ::chmod(pattern.c_str(), 0666 & ~mask);
+        }
         ok = std::rename(pattern.c_str(), path.c_str()) == 0;
     }
     if (!ok) {

@@ -307,6 +307,30 @@ TEST(DocumentFile, SavingOverALongerDocumentLeavesNoTail) {
               1);
 }
 
+TEST(DocumentFile, SavingKeepsTheLinkAndThePermissionsOfTheDocument) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir / "shared");
+    auto target = dir / "shared" / "doc.bge";
+    ASSERT_TRUE(saveDocFile(target, BadgeProject()));
+    std::filesystem::permissions(
+        target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink(std::filesystem::path("shared") / "doc.bge", dir / "link.bge");
+
+    ASSERT_TRUE(saveDocFile(dir / "link.bge", fullProject()));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.bge"));
+    EXPECT_EQ(fileBytes(target), documentBytes(fullProject()));
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    // Saved again under its own name: still private, and no temporary file stays behind.
+    ASSERT_TRUE(saveDocFile(target, BadgeProject()));
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "shared"),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
 TEST(DocumentFile, FailedSaveKeepsTheOldFile) {
     TempFolder dir;
     EXPECT_FALSE(saveDocFile(dir / "missing-folder" / "doc.bge", BadgeProject()));
