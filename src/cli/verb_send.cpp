@@ -25,8 +25,9 @@ namespace {
 
 constexpr const char* kUsage =
     "send DOC.bge --lang jp|kr|cn|tr|en|ru --port AUTO|COM<n>|DEVICE [--yes]\n"
-    "      exit 0 sent, 1 no port opened / no badge found / write failed, 2 document not sent,\n"
-    "      3 size question answered Cancel (--yes answers OK)";
+    "      exit 0 sent, 1 no port opened / no badge found / write failed,\n"
+    "      2 document not sent (refused, unreadable, or the size question answered Cancel;\n"
+    "      --yes answers it OK)";
 constexpr const char* kPrefix = "varnel-cli send: ";
 
 // The size question: --yes answers OK; a person at a terminal is asked; otherwise Cancel.
@@ -53,7 +54,7 @@ int exitStatusOf(const LinkResult& result, std::ostream& err, const char* prefix
         case LinkOutcome::Completed:
             return 0;
         case LinkOutcome::Cancelled:
-            return 3;
+            return 2;  // the document was not sent
         default:
             return 1;
     }

@@ -282,7 +282,7 @@ TEST_F(CliSend, SizeQuestionIsCancelWithoutYes) {
     {
         auto badge = startBadge();
         CliRun run = cli({"send", doc.string(), "--lang", "jp", "--port", "COM3"});
-        EXPECT_EQ(run.status, 3) << run.err;
+        EXPECT_EQ(run.status, 2) << run.err;
         EXPECT_NE(run.err.find(" Warning: Maybe too many words in message!\n"
                                "varnel-cli send:  Are you sure to send the message ? \n"),
                   std::string::npos)
