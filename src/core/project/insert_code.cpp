@@ -17,18 +17,4 @@ std::optional<std::size_t> insertCode(std::string& text, std::size_t caret, std:
     return caret + code.size();
 }
 
-std::string pickedCharacterBytes(unsigned int code) {
-    std::string bytes;
-    char high = static_cast<char>((code >> 8) & 0xFF);
-    char low = static_cast<char>(code & 0xFF);
-    if (high == 0) {
-        return bytes;
-    }
-    bytes.push_back(high);
-    if (low != 0) {
-        bytes.push_back(low);
-    }
-    return bytes;
-}
-
 }  // namespace varnel

@@ -12,8 +12,4 @@ namespace varnel {
 // when the code is empty.  Returns the new caret, just after the code.
 std::optional<std::size_t> insertCode(std::string& text, std::size_t caret, std::string_view code);
 
-// The two-byte string a picked character code stands for: high byte, then low byte, cut at the
-// first zero byte (so a high byte of 0 gives nothing).
-std::string pickedCharacterBytes(unsigned int code);
-
 }  // namespace varnel

@@ -35,12 +35,5 @@ TEST(InsertCode, TakesTheCodeUpToItsFirstZeroByte) {
               "b");
 }
 
-TEST(PickedCharacterBytes, HighByteFirstCutAtZero) {
-    EXPECT_EQ(pickedCharacterBytes(0xA101), "\xA1\x01");
-    EXPECT_EQ(pickedCharacterBytes(0xA200), "\xA2");
-    EXPECT_EQ(pickedCharacterBytes(0x0041), "");
-    EXPECT_EQ(pickedCharacterBytes(0x10000), "");  // only the low 16 bits count
-}
-
 }  // namespace
 }  // namespace varnel
