@@ -28,6 +28,7 @@
 #include "common/recording_prompt.h"
 #include "language/code_page.h"
 #include "language/language_id.h"
+#include "support/find_control.h"
 #include "varnel_windows.h"
 
 namespace {
@@ -61,12 +62,7 @@ class LanguageWindowTest : public QObject {
 
     template <typename T>
     T* find(const char* name, QObject* in = nullptr) {
-        QObject* root = in != nullptr ? in : form().centralWidget();
-        T* w = root->findChild<T*>(QString::fromLatin1(name));
-        if (w == nullptr) {
-            qFatal("no control named %s", name);
-        }
-        return w;
+        return varnel::testing::findControl<T>(in != nullptr ? in : form().centralWidget(), name);
     }
     QMenu* menu(const char* name) { return find<QMenu>(name, form().MenuEnglish); }
     QAction* item(const char* name) { return find<QAction>(name, form().MenuEnglish); }

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "common/recording_prompt.h"
+#include "support/find_control.h"
 #include "varnel_windows.h"
 
 class MainWindowTest : public QObject {
@@ -28,11 +29,7 @@ class MainWindowTest : public QObject {
     TForm1& form() { return windows_->form1; }
     template <typename T>
     T* find(const char* name) {
-        T* w = form().findChild<T*>(QString::fromLatin1(name));
-        if (w == nullptr) {
-            qFatal("no control named %s", name);
-        }
-        return w;
+        return varnel::testing::findControl<T>(&form(), name);
     }
     QAction* action(const char* name) { return find<QAction>(name); }
     QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }

@@ -15,6 +15,7 @@
 #include "common/bmp_writer.h"
 #include "common/recording_prompt.h"
 #include "project/run_sequence.h"
+#include "support/find_control.h"
 #include "varnel_windows.h"
 
 class PicturesTest : public QObject {
@@ -29,11 +30,7 @@ class PicturesTest : public QObject {
     TForm1& form() { return windows_->form1; }
     template <typename T>
     T* find(const char* name) {
-        T* w = form().findChild<T*>(QString::fromLatin1(name));
-        if (w == nullptr) {
-            qFatal("no control named %s", name);
-        }
-        return w;
+        return varnel::testing::findControl<T>(&form(), name);
     }
     QString label(const char* name) { return find<QLabel>(name)->text(); }
 
