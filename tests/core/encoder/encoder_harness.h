@@ -12,6 +12,14 @@
 
 namespace varnel::testing {
 
+// The LangBox indexes the encoder reads bytes 0x80 and above by.
+constexpr int kJapanese = 0;
+constexpr int kKorean = 1;
+constexpr int kChinese = 2;
+constexpr int kTraditional = 3;
+constexpr int kEnglish = 4;
+constexpr int kRussian = 5;
+
 // A program folder full of fixture glyph files and an encoder that reads them.
 class EncoderHarness : public ::testing::Test {
   protected:

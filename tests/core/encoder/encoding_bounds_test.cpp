@@ -13,10 +13,10 @@ namespace {
 
 using testing::Bytes;
 
-constexpr int kJapanese = 0;
-constexpr int kKorean = 1;
-constexpr int kChinese = 2;
-constexpr int kEnglish = 4;
+using testing::kChinese;
+using testing::kEnglish;
+using testing::kJapanese;
+using testing::kKorean;
 
 class EncoderBoundsTest : public testing::EncoderHarness {};
 

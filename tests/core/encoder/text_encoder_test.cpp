@@ -8,12 +8,12 @@ namespace {
 
 using testing::Bytes;
 
-constexpr int kJapanese = 0;
-constexpr int kKorean = 1;
-constexpr int kChinese = 2;
-constexpr int kTraditional = 3;
-constexpr int kEnglish = 4;
-constexpr int kRussian = 5;
+using testing::kChinese;
+using testing::kEnglish;
+using testing::kJapanese;
+using testing::kKorean;
+using testing::kRussian;
+using testing::kTraditional;
 
 class EncoderTextTest : public testing::EncoderHarness {};
 
